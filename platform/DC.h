@@ -1,0 +1,23 @@
+// The drawing context that painting draws through; each platform supplies one per paint.
+#pragma once
+
+#include "Pen.h"
+#include "Rect.h"
+
+class CDC {
+public:
+    virtual ~CDC() = default;
+
+    // Draws UTF-8 text with its top-left corner at (x, y), in the default font, black on an
+    // opaque white background.
+    virtual void TextOut(int x, int y, const char* text) = 0;
+    // Selects a pen for outlines and returns the one it replaces (null for the context's own).
+    virtual CPen* SelectObject(CPen* pPen) = 0;
+    // Selects one of the stock brushes (WHITE_BRUSH, GRAY_BRUSH) for fills.
+    virtual void SelectStockObject(int nIndex) = 0;
+    // The ellipse inscribed in the rectangle, filled with the brush and outlined with the pen.
+    virtual void Ellipse(const CRect& rect) = 0;
+};
+
+// The colour that a stock brush fills with.
+COLORREF StockBrushColor(int nIndex);

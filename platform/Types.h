@@ -1,0 +1,31 @@
+// The framework's small vocabulary types and constants that the game code is written in.
+#pragma once
+
+#include <cstdint>
+
+using UINT = unsigned int;
+using COLORREF = std::uint32_t;
+
+constexpr COLORREF RGB(int r, int g, int b) {
+    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
+constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// Stock brushes, by their index.
+constexpr int WHITE_BRUSH = 0;
+constexpr int GRAY_BRUSH = 2;
+
+// Pen styles.
+constexpr int PS_SOLID = 0;
+
+// Message box types and the buttons that close them.
+constexpr UINT MB_OK = 0x0000;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+// Mouse key-state flags passed with a click.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;

@@ -1,0 +1,46 @@
+// Drawing through QPainter with the look of the classic device context: default font, black
+// text on an opaque white background, outlines kept inside the shape's rectangle.
+#include "QtDC.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+} // namespace
+
+QtDC::QtDC(QPainter& painter) : m_painter(painter) {
+    m_painter.setBackgroundMode(Qt::OpaqueMode);
+    m_painter.setBackground(Qt::white);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+void QtDC::TextOut(int x, int y, const char* text) {
+    const QString s = QString::fromUtf8(text);
+    const QFontMetrics fm(m_painter.font());
+    m_painter.setPen(Qt::black);
+    // The point is the text's top-left corner, not its baseline.
+    m_painter.drawText(QPoint(x, y + fm.ascent()), s);
+}
+
+CPen* QtDC::SelectObject(CPen* pPen) {
+    CPen* previous = m_pPen;
+    m_pPen = pPen;
+    return previous;
+}
+
+void QtDC::SelectStockObject(int nIndex) { m_nBrush = nIndex; }
+
+void QtDC::Ellipse(const CRect& rect) {
+    const int width = m_pPen != nullptr ? m_pPen->Width() : 1;
+    const COLORREF color = m_pPen != nullptr ? m_pPen->Color() : RGB(0, 0, 0);
+    m_painter.setPen(QPen(ToQColor(color), width));
+    m_painter.setBrush(ToQColor(StockBrushColor(m_nBrush)));
+    // The outline is centred on the path: inset it by half the pen so that the whole disc,
+    // outline included, stays inside the rectangle that is repainted for it.
+    const qreal inset = width / 2.0;
+    m_painter.drawEllipse(QRectF(rect.left, rect.top, rect.Width(), rect.Height())
+                              .adjusted(inset, inset, -inset, -inset));
+}

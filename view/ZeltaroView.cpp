@@ -1,0 +1,579 @@
+// The game: start and classification, the computer's replies, turn resolution, the board's
+// clicks and Back, the command flags, the settings command and painting.
+#include "ZeltaroView.h"
+
+#include "dialogs/ZeltaroDialog.h"
+#include "platform/Assert.h"
+#include "resources/resource.h"
+
+#include <cstdio>
+
+namespace {
+
+const char kNothingTaken[] = "Не сте взели предмети!\nМоля вземете не повече от\nмаксимално "
+                             "допустимия брой предмети";
+const char kNothingTakenCaption[] = "ВНИМАНИЕ";
+const char kOverLimit[] = "Не може да вземате повече предмети от допустимото!\nМоля натиснете "
+                          "бутона ''Направи ход''";
+const char kOverLimitCaption[] = " ВНИМАНИЕ";
+const char kPlayerWins[] = "     Браво! Вие спечелихте";
+const char kPlayerLoses[] = "Вие загубихте! Опитайте пак";
+const char kVerdictCaption[] = "ZELTARO";
+
+const char kPlayerFirst[] = "Вие влизате в играта първи";
+const char kPlayerSecond[] = "Вие влизате в играта втори";
+const char kMaxTakeLabel[] = "Максималният брой предмети, които може да вземете е ";
+const char kPlayerHeldLabel[] = "Вие сте взели:";
+const char kComputerHeldLabel[] = "Компютър:";
+
+// The defaults of a game started before any settings were chosen.
+constexpr int kDefaultTotal = 25;
+constexpr int kDefaultMaxTake = 4;
+constexpr int kDefaultOrder = 0;
+
+struct CommandEntry {
+    UINT nID;
+    void (CZeltaroView::*pfnCommand)();
+    void (CZeltaroView::*pfnUpdate)(CCmdUI*);
+};
+
+const CommandEntry kCommandMap[] = {
+    {ID_GAME_SETTINGS, &CZeltaroView::OnGeneralSettings, &CZeltaroView::OnUpdateGeneralSettings},
+    {ID_GAME_START, &CZeltaroView::OnStart, &CZeltaroView::OnUpdateStart},
+    {ID_GAME_PLAY, &CZeltaroView::OnPlay, &CZeltaroView::OnUpdatePlay},
+    {ID_EDIT_UNDO, &CZeltaroView::OnEditUndo, &CZeltaroView::OnUpdateEditUndo},
+    {ID_GAME_NEW, &CZeltaroView::OnNewGame, &CZeltaroView::OnUpdateNewGame},
+    {ID_FILE_NEW, &CZeltaroView::OnFileNew, nullptr},
+};
+
+const CommandEntry* FindCommand(UINT nID) {
+    for (const CommandEntry& entry : kCommandMap) {
+        if (entry.nID == nID)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CZeltaroView::CZeltaroView() {
+    for (GameItem& item : m_items)
+        item = GameItem{0, GRAY_BRUSH};
+}
+
+CRect CZeltaroView::ItemRect(int k) {
+    const int row = (k - 1) / 10;
+    const int column = (k - 1) % 10;
+    const int left = 50 + 55 * column;
+    const int top = 70 + 55 * row;
+    return CRect(left, top, left + 50, top + 50);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Command routing
+
+bool CZeltaroView::OnCommand(UINT nID) {
+    const CommandEntry* entry = FindCommand(nID);
+    if (entry == nullptr)
+        return false;
+    (this->*entry->pfnCommand)();
+    return true;
+}
+
+bool CZeltaroView::OnUpdateCommand(CCmdUI* pCmdUI) {
+    const CommandEntry* entry = FindCommand(pCmdUI->m_nID);
+    if (entry == nullptr || entry->pfnUpdate == nullptr)
+        return false;
+    (this->*entry->pfnUpdate)(pCmdUI);
+    return true;
+}
+
+void CZeltaroView::OnUpdateGeneralSettings(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableSettings); }
+void CZeltaroView::OnUpdateStart(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableStart); }
+void CZeltaroView::OnUpdatePlay(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnablePlay); }
+void CZeltaroView::OnUpdateEditUndo(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableUndo); }
+void CZeltaroView::OnUpdateNewGame(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableNew); }
+
+// The window's own File New reaches the view first and must not disturb the game.
+void CZeltaroView::OnFileNew() {}
+
+// ---------------------------------------------------------------------------------------------
+// Settings
+
+void CZeltaroView::OnGeneralSettings() {
+    CZeltaroDialog dlg;
+    if (dlg.DoModal() == IDOK) {
+        m_nTotal = 2 * dlg.m_nTotalIndex + 21;
+        m_nMaxTake = dlg.m_nMaxTakeIndex + 2;
+        m_nOrder = dlg.m_nOrderIndex;
+        m_bSettingsChosen = true;
+    }
+    // A dialog closed any other way, Cancel included, sets the defaults.
+    if (!m_bSettingsChosen) {
+        m_nTotal = kDefaultTotal;
+        m_nMaxTake = kDefaultMaxTake;
+        m_nOrder = kDefaultOrder;
+        m_bSettingsChosen = true;
+    }
+    m_nTurn = 2;
+    m_bEnableSettings = false;
+    m_bEnableStart = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start
+
+void CZeltaroView::OnStart() {
+    m_bStarted = true;
+    for (GameItem& item : m_items)
+        PutOnBoard(item);
+    ApplyDefaults();
+    m_nRemaining = m_nTotal;
+    Classify();
+    m_bResidueOne = m_nResidue == 1 ? 1 : 0;
+    m_nMode = m_bResidueOne + 1 + 2 * m_nOrder;
+
+    m_bEnableStart = false;
+    m_bEnableSettings = false;
+    m_bEnablePlay = true;
+    m_bEnableNew = true;
+    m_bEnableUndo = true;
+    m_nTurn = m_nOrder;
+
+    if (m_nMode == 1) {
+        m_bFirstReply = true;
+        m_bRandomPhase = true;
+    } else if (m_nMode == 3) {
+        ComputedOpening();
+    } else if (m_nMode == 4) {
+        RandomOpening();
+    }
+    Invalidate(true);
+}
+
+// Only a game started before the settings dialog was ever closed, and before any New game,
+// is given the defaults; later games keep whatever N, M and order were last in force.
+void CZeltaroView::ApplyDefaults() {
+    if (m_bEnableSettings && !m_bRestarted) {
+        m_nTotal = kDefaultTotal;
+        m_nMaxTake = kDefaultMaxTake;
+        m_nOrder = kDefaultOrder;
+    }
+}
+
+// The side to move cannot force a win exactly when N leaves 1 modulo the period.
+void CZeltaroView::Classify() {
+    if (m_nMaxTake % 2 == 0) {
+        m_nResidue = m_nTotal % (m_nMaxTake + 2);
+        if (m_nResidue == 1) {
+            m_nStartClass = 4;
+            m_nClass = 3;
+        } else {
+            m_nStartClass = 5;
+        }
+    } else {
+        m_nResidue = m_nTotal % (2 * m_nMaxTake + 2);
+        if (m_nResidue == 1) {
+            m_nStartClass = 1;
+            m_nClass = 1;
+        } else {
+            m_nStartClass = m_nResidue <= m_nMaxTake ? 2 : 3;
+        }
+    }
+}
+
+// Leaves the player a count from which it cannot force a win.
+void CZeltaroView::ComputedOpening() {
+    switch (m_nStartClass) {
+    case 5:
+        m_nComputerTake = m_nResidue - 1;
+        m_nClass = 3;
+        break;
+    case 2:
+        m_nComputerTake = m_nResidue - 1;
+        m_nClass = 1;
+        break;
+    case 3:
+        m_nComputerTake = m_nResidue - (m_nMaxTake + 1);
+        m_nClass = 2;
+        break;
+    default:
+        break;
+    }
+    m_nRemaining -= m_nComputerTake;
+    m_bEnablePlay = false;
+    MarkComputerTake();
+    m_nTurn = 0;
+}
+
+void CZeltaroView::RandomOpening() {
+    RandomTake();
+    m_nComputerAsked = m_nComputerTake;
+    m_nRemaining -= m_nComputerTake;
+    m_bEnablePlay = false;
+    MarkComputerTake();
+    m_nTurn = 0;
+    m_bRandomPhase = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The computer's marking step
+
+void CZeltaroView::MarkComputerTake() {
+    if (m_nTurn == 1) {
+        m_nComputerAsked = m_nComputerTake;
+        // The walk runs to the end, also once the take is used up.
+        for (int k = 1; k <= m_nTotal; ++k) {
+            m_rectItem = ItemRect(k);
+            GameItem& item = Item(k);
+            if (item.nTaken == 0 && m_nComputerTake > 0) {
+                TakeOffBoard(item);
+                --m_nComputerTake;
+                InvalidateRect(&m_rectItem, true);
+            }
+        }
+        // Credit only what was actually taken off; the rest of the take stays unmarked.
+        if (m_nComputerTake <= 0)
+            m_nComputerHeld += m_nComputerAsked;
+        else
+            m_nComputerHeld += m_nComputerAsked - m_nComputerTake;
+    }
+    InvalidateRect(&m_rectScore, true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The reply table
+
+void CZeltaroView::QueryReply() {
+    const int M = m_nMaxTake;
+    const int x = m_nQueryTaken;
+    const bool odd = x % 2 != 0;
+    // Each rule covers x of one parity in [lo, hi]; an empty range covers nothing.
+    auto covers = [x](bool parityMatches, int lo, int hi) {
+        return parityMatches && x >= lo && x <= hi;
+    };
+    auto reply = [this](int r, int nextClass) {
+        m_nQueryReply = r;
+        m_nQueryNextClass = nextClass;
+    };
+
+    switch (m_nQueryClass) {
+    case 1:
+        if (covers(odd, 1, M))
+            reply(M + 1 - x, 1);
+        else if (covers(!odd, 2, M - 1))
+            reply(M + 2 - x, 2);
+        break;
+    case 2:
+        if (covers(odd, 1, M))
+            reply(M + 1 - x, 2);
+        else if (covers(!odd, 2, M - 1))
+            reply(M - x, 1);
+        break;
+    case 3:
+        if (x == 1)
+            reply(1, 4);
+        else if (covers(odd, 3, M - 1))
+            reply(M + 3 - x, 5);
+        else if (covers(!odd, 2, M))
+            reply(M + 2 - x, 3);
+        break;
+    case 4:
+        if (covers(odd, 1, M - 1))
+            reply(M - x, 3);
+        else if (covers(!odd, 2, M))
+            reply(M + 1 - x, 5);
+        break;
+    case 5:
+        if (covers(odd, 1, M - 1))
+            reply(M + 1 - x, 3);
+        else if (covers(!odd, 2, M))
+            reply(M + 2 - x, 5);
+        break;
+    default:
+        break;
+    }
+}
+
+// The callers' side of the table: the class always advances to the class after, and the
+// reply is handed back, also when no rule matched and both are the last query's.
+int CZeltaroView::Query(int x) {
+    m_nQueryClass = m_nClass;
+    m_nQueryTaken = x;
+    QueryReply();
+    m_nClass = m_nQueryNextClass;
+    return m_nQueryReply;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Play
+
+void CZeltaroView::OnPlay() {
+    if (m_nSelected == 0 && m_nTurn == 0) {
+        MessageBox(kNothingTaken, kNothingTakenCaption, MB_OK);
+    } else {
+        ComputerMove();
+        m_nPlayerHeld += m_nSelected;
+        m_nSelected = 0;
+        if (m_nRemaining > 0)
+            m_nTurn = 0;
+        else
+            GameOver();
+    }
+    InvalidateRect(&m_rectScore, true);
+}
+
+void CZeltaroView::ComputerMove() {
+    switch (m_nMode) {
+    case 1:
+        if (m_bFirstReply)
+            FirstAnswer();
+        else if (m_bRandomPhase)
+            RandomPhaseAnswer();
+        else
+            NormalAnswer();
+        m_nGoal = Query(m_nComputerAsked);
+        break;
+    case 2:
+    case 3:
+        TableTake(m_nSelected);
+        CarryOutTake(false);
+        break;
+    case 4:
+        m_nGoal = Query(m_nComputerAsked);
+        if (!m_bRandomPhase)
+            NormalAnswer();
+        else
+            RandomPhaseAnswer();
+        break;
+    default:
+        break;
+    }
+}
+
+// Mode 1's first reply: the computer learns the take the player needs, and answers a
+// shortfall by restoring the winning count itself.
+void CZeltaroView::FirstAnswer() {
+    switch (m_nStartClass) {
+    case 5:
+        m_nGoal = m_nResidue - 1;
+        m_nClass = 3;
+        break;
+    case 2:
+        m_nGoal = m_nResidue - 1;
+        m_nClass = 1;
+        break;
+    case 3:
+        m_nGoal = m_nResidue - (m_nMaxTake + 1);
+        m_nClass = 2;
+        break;
+    default:
+        break;
+    }
+    m_bFirstReply = false;
+
+    const int sel = m_nSelected;
+    if (sel > m_nGoal) {
+        TableTake(sel - m_nGoal);
+        CarryOutTake(true);
+    } else if (sel < m_nGoal) {
+        const int d = m_nGoal - sel;
+        if (m_nClass == 2)
+            m_nComputerTake = d % 2 == 0 ? d - 1 : d;
+        else if (d % 2 != 0)
+            m_nComputerTake = d == 1 ? 2 : d - 1;
+        else
+            m_nComputerTake = d;
+        CarryOutTake(true);
+    } else {
+        RandomTake();
+        CarryOutTake(false);
+    }
+}
+
+void CZeltaroView::RandomPhaseAnswer() {
+    const int sel = m_nSelected;
+    if (sel == m_nGoal) {
+        RandomTake();
+        CarryOutTake(false);
+        return;
+    }
+    if (Left() <= m_nMaxTake)
+        EndgameTake();
+    else if (sel < m_nGoal)
+        m_nComputerTake = m_nGoal - sel;
+    else
+        TableTake(sel - m_nGoal);
+    CarryOutTake(true);
+}
+
+void CZeltaroView::NormalAnswer() {
+    if (Left() <= m_nMaxTake)
+        EndgameTake();
+    else
+        TableTake(m_nSelected);
+    CarryOutTake(false);
+}
+
+// Clears the board when that leaves the computer's holding even, else leaves one item.
+void CZeltaroView::EndgameTake() {
+    m_nComputerTake = Left();
+    if ((m_nComputerHeld + m_nComputerTake) % 2 != 0 && m_nComputerTake > 1)
+        --m_nComputerTake;
+}
+
+// Re-seeded from the clock before its single draw, so two takes in one second are equal.
+void CZeltaroView::RandomTake() {
+    m_pRuntime->srand(static_cast<unsigned int>(m_pRuntime->time()));
+    m_nComputerTake = m_pRuntime->rand() % m_nMaxTake + 1;
+}
+
+void CZeltaroView::TableTake(int x) { m_nComputerTake = Query(x); }
+
+void CZeltaroView::CarryOutTake(bool bEndRandomPhase) {
+    m_nRemaining = m_nRemaining - m_nSelected - m_nComputerTake;
+    m_nTurn = 1;
+    if (bEndRandomPhase)
+        m_bRandomPhase = false;
+    MarkComputerTake();
+}
+
+// N is odd and every item is held by one side, so the player's parity decides alone.
+void CZeltaroView::GameOver() {
+    if (m_nPlayerHeld % 2 == 0)
+        MessageBox(kPlayerWins, kVerdictCaption, MB_OK);
+    else
+        MessageBox(kPlayerLoses, kVerdictCaption, MB_OK);
+    m_bEnableSettings = false;
+    m_bEnableStart = false;
+    m_bEnablePlay = false;
+    m_bEnableNew = true;
+    m_nTurn = 2;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The player's selection and Back
+
+void CZeltaroView::OnLButtonDown(UINT nFlags, CPoint point) {
+    if (m_nTurn == 0) {
+        if (m_nSelected < m_nMaxTake) {
+            for (int k = 1; k <= m_nTotal; ++k) {
+                m_rectItem = ItemRect(k);
+                GameItem& item = Item(k);
+                if (m_rectItem.PtInRect(point) && item.nTaken == 0) {
+                    TakeOffBoard(item);
+                    ++m_nSelected;
+                    InvalidateRect(&m_rectItem, true);
+                }
+            }
+            // Any click of the player's turn offers Play, also one that missed.
+            m_bEnablePlay = true;
+        } else {
+            MessageBox(kOverLimit, kOverLimitCaption, MB_OK);
+            m_nTurn = 1;
+        }
+    }
+    CView::OnLButtonDown(nFlags, point);
+}
+
+// Puts back the lowest-numbered item off the board, whoever took it: the counts stay right
+// because the board gains one item as the selection loses one.
+void CZeltaroView::OnEditUndo() {
+    if (m_nTurn != 0 || m_nSelected <= 0)
+        return;
+    for (int k = 1; k <= m_nTotal; ++k) {
+        m_rectItem = ItemRect(k);
+        GameItem& item = Item(k);
+        if (item.nTaken == 1) {
+            PutOnBoard(item);
+            --m_nSelected;
+            InvalidateRect(&m_rectItem, true);
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// New game
+
+void CZeltaroView::OnNewGame() {
+    m_bEnableSettings = true;
+    m_bEnableStart = true;
+    m_bEnablePlay = false;
+    m_nSelected = 0;
+    m_nComputerTake = 0;
+    m_bSettingsChosen = false;
+    m_nTurn = 2;
+    m_nComputerAsked = 0;
+    m_bFirstReply = false;
+    // White items: the board looks empty until Start puts them back.
+    for (GameItem& item : m_items)
+        item = GameItem{0, WHITE_BRUSH};
+    m_bEnableNew = false;
+    m_bRestarted = true;
+    m_bEnableUndo = false;
+    m_nComputerHeld = 0;
+    m_nPlayerHeld = 0;
+    Invalidate(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Painting
+
+void CZeltaroView::OnDraw(CDC* pDC) {
+    if (m_nOrder == 0)
+        pDC->TextOut(10, 10, kPlayerFirst);
+    else if (m_nOrder == 1)
+        pDC->TextOut(10, 10, kPlayerSecond);
+
+    if (m_bStarted) {
+        pDC->TextOut(10, 30, kMaxTakeLabel);
+        DrawNumber(pDC, 400, 30, m_nMaxTake);
+        pDC->TextOut(460, 10, kPlayerHeldLabel);
+        DrawNumber(pDC, 575, 10, m_nPlayerHeld);
+        pDC->TextOut(460, 30, kComputerHeldLabel);
+        DrawNumber(pDC, 575, 30, m_nComputerHeld);
+    }
+
+    CPen pen(PS_SOLID, 2, RGB(255, 255, 255));
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    for (int k = 1; k <= m_nTotal; ++k) {
+        m_rectItem = ItemRect(k);
+        pDC->SelectStockObject(Item(k).nBrush);
+        pDC->Ellipse(m_rectItem);
+    }
+    pDC->SelectObject(pOldPen);
+}
+
+void CZeltaroView::DrawNumber(CDC* pDC, int x, int y, int nValue) {
+    std::snprintf(m_szNumber, sizeof m_szNumber, "%d", nValue);
+    pDC->TextOut(x, y, m_szNumber);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Invariants
+
+void CZeltaroView::AssertValid() const {
+    ZASSERT(m_nTurn >= 0 && m_nTurn <= 2);
+    ZASSERT(m_nTotal == kUnset || (m_nTotal % 2 != 0 && m_nTotal >= 21 && m_nTotal <= 39));
+    ZASSERT(m_nMaxTake == kUnset || (m_nMaxTake >= 2 && m_nMaxTake <= 7));
+
+    const bool bRunning = m_nTurn == 0 || m_nTurn == 1;
+    const bool bOver = m_nTurn == 2 && m_bEnableNew;
+    if (!bRunning && !bOver)
+        return;
+
+    int onBoard = 0;
+    for (int k = 1; k <= m_nTotal; ++k)
+        onBoard += Item(k).nTaken == 0 ? 1 : 0;
+
+    if (bRunning) {
+        ZASSERT(onBoard == m_nRemaining - m_nSelected);
+        ZASSERT(m_nPlayerHeld + m_nComputerHeld + m_nRemaining == m_nTotal);
+        ZASSERT(m_nSelected >= 0 && m_nSelected <= m_nMaxTake);
+    } else {
+        ZASSERT(onBoard == 0);
+        ZASSERT(m_nPlayerHeld + m_nComputerHeld == m_nTotal);
+        ZASSERT(m_nRemaining <= 0);
+    }
+}
