@@ -51,7 +51,31 @@ const DialogTemplate kGeneralSettings{
     },
 };
 
-const DialogTemplate* const kTemplates[] = {&kGeneralSettings};
+// The About box. Its font is the classic dialog face, mapped to one that every desktop here has.
+const DialogTemplate kAboutBox{
+    IDD_ABOUTBOX,
+    "About Zeltaro",
+    "DejaVu Sans",
+    10,
+    0,
+    0,
+    209,
+    73,
+    WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+    {
+        {IDOK, "IDOK", ControlKind::DefPushButton, "Добре", 152, 52, 50, 14, WS_GROUP | WS_TABSTOP},
+        {IDC_RULES, "IDC_RULES", ControlKind::PushButton, "Правила", 152, 31, 50, 16, WS_TABSTOP},
+        {IDC_STATIC, "", ControlKind::Icon, "IDR_MAINFRAME", 11, 10, 20, 20, 0},
+        {IDC_STATIC, "", ControlKind::Static,
+         "Zeltaro Версия 1.0  2008\nБезплатна програма\n\nНаправена на C++17 с Qt 6", 40, 7, 108,
+         36, WS_GROUP},
+        {IDC_STATIC, "", ControlKind::Static, "Пишете ни чрез страницата\nна проекта", 7, 46, 112,
+         20, 0},
+    },
+    {},
+};
+
+const DialogTemplate* const kTemplates[] = {&kGeneralSettings, &kAboutBox};
 
 } // namespace
 

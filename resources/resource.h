@@ -40,5 +40,20 @@ constexpr UINT ID_SEPARATOR = 0;
 constexpr UINT ID_INDICATOR_CAPS = 0xE701;
 constexpr UINT ID_INDICATOR_NUM = 0xE702;
 constexpr UINT ID_INDICATOR_SCRL = 0xE703;
+constexpr UINT ID_INDICATOR_EXT = 0xE700;
+constexpr UINT ID_INDICATOR_OVR = 0xE704;
+constexpr UINT ID_INDICATOR_REC = 0xE705;
 constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
+constexpr UINT AFX_IDS_UNTITLED = 0xF003;
+
+// The window's system menu, whose prompts the string table also holds.
+constexpr UINT AFX_IDS_SCSIZE = 0xEF00;
+constexpr UINT AFX_IDS_SCMOVE = 0xEF01;
+constexpr UINT AFX_IDS_SCMINIMIZE = 0xEF02;
+constexpr UINT AFX_IDS_SCMAXIMIZE = 0xEF03;
+constexpr UINT AFX_IDS_SCNEXTWINDOW = 0xEF04;
+constexpr UINT AFX_IDS_SCPREVWINDOW = 0xEF05;
+constexpr UINT AFX_IDS_SCCLOSE = 0xEF06;
+constexpr UINT AFX_IDS_SCRESTORE = 0xEF12;
+constexpr UINT AFX_IDS_SCTASKLIST = 0xEF13;

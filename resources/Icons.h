@@ -1,0 +1,13 @@
+// Icons as data: each identifier's images, as paths the windowing side can load.
+#pragma once
+
+#include "platform/Types.h"
+
+struct IconResource {
+    UINT nID;
+    const char* large; // 32 by 32
+    const char* small; // 16 by 16
+};
+
+// The icon with this resource identifier, or null.
+const IconResource* FindIcon(UINT nID);
