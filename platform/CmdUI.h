@@ -14,8 +14,11 @@ public:
         m_bEnabled = bOn;
         m_bEnableChanged = true;
     }
+    // Records the check mark of a toggle command; a platform's subclass also shows it.
+    virtual void SetCheck(bool bCheck = true) { m_bChecked = bCheck; }
 
     UINT m_nID;
     bool m_bEnabled = true;
     bool m_bEnableChanged = false;
+    bool m_bChecked = false;
 };
