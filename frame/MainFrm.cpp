@@ -1,0 +1,340 @@
+// The main window. Every command has one action, shared by its menu item, its toolbar button
+// and its key, so that greying it greys all three; the texts come from the resources.
+#include "MainFrm.h"
+
+#include "KeyboardLocks.h"
+#include "platform/qt/QtCmdUI.h"
+#include "platform/qt/ViewWidget.h"
+#include "resources/Accelerators.h"
+#include "resources/Menu.h"
+#include "resources/StringTable.h"
+#include "resources/ToolBar.h"
+#include "resources/resource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QtDebug>
+
+namespace {
+
+QString Text(UINT nID) { return QString::fromUtf8(FindString(nID)); }
+
+// A virtual key of the accelerator table as Qt's key: letters are their own codes, function
+// keys follow each other from F1.
+QKeySequence ToKeySequence(const AccelEntry& entry) {
+    constexpr UINT kVkF1 = 0x70;
+    constexpr UINT kVkF24 = 0x87;
+    int key = 0;
+    if (entry.key >= 'A' && entry.key <= 'Z')
+        key = Qt::Key_A + static_cast<int>(entry.key - 'A');
+    else if (entry.key >= kVkF1 && entry.key <= kVkF24)
+        key = Qt::Key_F1 + static_cast<int>(entry.key - kVkF1);
+    Qt::KeyboardModifiers modifiers;
+    if (entry.fVirt & FCONTROL)
+        modifiers |= Qt::ControlModifier;
+    if (entry.fVirt & FSHIFT)
+        modifiers |= Qt::ShiftModifier;
+    if (entry.fVirt & FALT)
+        modifiers |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+}
+
+} // namespace
+
+const UINT CMainFrame::indicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                                        ID_INDICATOR_SCRL};
+
+CMainFrame::CMainFrame() {
+    m_pViewWidget = new ViewWidget(m_view, this);
+    setCentralWidget(m_pViewWidget);
+    connect(m_pViewWidget, &ViewWidget::clicked, this, &CMainFrame::UpdateCommandUI);
+}
+
+// The view's widget goes first: it detaches itself from the view, which is a member.
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    delete m_pViewWidget;
+}
+
+int CMainFrame::OnCreate() {
+    CreateActions();
+    CreateMenu();
+    if (!CreateToolBar()) {
+        qWarning("Failed to create toolbar");
+        return -1;
+    }
+    if (!CreateStatusBar()) {
+        qWarning("Failed to create status bar");
+        return -1;
+    }
+    // The lock keys may change while any of the program's windows has the keyboard.
+    qApp->installEventFilter(this);
+    UpdateLockIndicators();
+    UpdateCommandUI();
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Actions, menu, toolbar, status bar
+
+QAction* CMainFrame::AddAction(UINT nID) {
+    auto it = m_actions.find(nID);
+    if (it != m_actions.end())
+        return it->second;
+    auto* action = new QAction(this);
+    action->setStatusTip(QString::fromStdString(PromptStatusText(nID)));
+    action->setToolTip(QString::fromStdString(PromptTooltip(nID)));
+    action->setIconVisibleInMenu(false);
+    action->setShortcutContext(Qt::WindowShortcut);
+    // Added to the window itself, its key works whether or not a bar shows it.
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, nID] { OnCommandIssued(nID); });
+    m_actions[nID] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions() {
+    if (const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME)) {
+        for (const AccelEntry& entry : table->entries) {
+            QAction* action = AddAction(entry.cmd);
+            action->setText(QString::fromStdString(PromptTooltip(entry.cmd)));
+            action->setShortcut(ToKeySequence(entry));
+        }
+    }
+}
+
+void CMainFrame::CreateMenu() {
+    const MenuResource* menu = FindMenu(IDR_MAINFRAME);
+    if (menu == nullptr)
+        return;
+    for (const MenuPopup& popup : menu->popups) {
+        QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        // The items are greyed or enabled as the menu opens.
+        connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        for (const MenuItem& item : popup.items) {
+            if (item.nID == ID_SEPARATOR) {
+                pMenu->addSeparator();
+                continue;
+            }
+            // The shortcut after the tab is the action's own key, which the menu shows.
+            const QString text = QString::fromUtf8(item.text);
+            QAction* action = AddAction(item.nID);
+            action->setText(text.section(QLatin1Char('\t'), 0, 0));
+            pMenu->addAction(action);
+        }
+    }
+}
+
+bool CMainFrame::CreateToolBar() {
+    const ToolBarResource* resource = FindToolBar(IDR_MAINFRAME);
+    if (resource == nullptr)
+        return false;
+    const QPixmap strip(QString::fromUtf8(resource->bitmap));
+    if (strip.isNull())
+        return false;
+
+    m_wndToolBar = new QToolBar(this);
+    m_wndToolBar->setObjectName(QStringLiteral("AFX_IDW_TOOLBAR"));
+    m_wndToolBar->setWindowTitle(Text(AFX_IDS_APP_TITLE));
+    m_wndToolBar->setIconSize(QSize(resource->cxButton, resource->cyButton));
+    m_wndToolBar->setMovable(true); // shows the gripper
+    m_wndToolBar->setFloatable(true);
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    int image = 0;
+    for (UINT nID : resource->items) {
+        if (nID == ID_SEPARATOR) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        const QRect cell(image * resource->cxButton, 0, resource->cxButton, resource->cyButton);
+        if (!strip.rect().contains(cell))
+            return false;
+        QAction* action = AddAction(nID);
+        action->setIcon(QIcon(strip.copy(cell)));
+        m_wndToolBar->addAction(action);
+        ++image;
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+    m_wndStatusBar = new QStatusBar(this);
+    m_wndStatusBar->setObjectName(QStringLiteral("AFX_IDW_STATUS_BAR"));
+    for (UINT nID : indicators) {
+        auto* pane = new QLabel(m_wndStatusBar);
+        if (nID == ID_SEPARATOR) {
+            // Prompts cover the message pane while they show; it reads the idle text between.
+            pane->setObjectName(QStringLiteral("ID_SEPARATOR"));
+            pane->setText(Text(AFX_IDS_IDLEMESSAGE));
+            m_wndStatusBar->addWidget(pane, 1);
+        } else {
+            const QString text = Text(nID);
+            pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            pane->setAlignment(Qt::AlignCenter);
+            pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 8);
+            pane->setToolTip(text);
+            m_wndStatusBar->addPermanentWidget(pane);
+        }
+        m_panes[nID] = pane;
+    }
+    m_panes[ID_INDICATOR_CAPS]->setObjectName(QStringLiteral("ID_INDICATOR_CAPS"));
+    m_panes[ID_INDICATOR_NUM]->setObjectName(QStringLiteral("ID_INDICATOR_NUM"));
+    m_panes[ID_INDICATOR_SCRL]->setObjectName(QStringLiteral("ID_INDICATOR_SCRL"));
+    setStatusBar(m_wndStatusBar);
+    return true;
+}
+
+QAction* CMainFrame::Action(UINT nID) const {
+    auto it = m_actions.find(nID);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QLabel* CMainFrame::Pane(UINT nID) const {
+    auto it = m_panes.find(nID);
+    return it == m_panes.end() ? nullptr : it->second;
+}
+
+QString CMainFrame::MessageText() const {
+    if (m_wndStatusBar == nullptr)
+        return {};
+    const QString prompt = m_wndStatusBar->currentMessage();
+    if (!prompt.isEmpty())
+        return prompt;
+    const QLabel* pane = Pane(ID_SEPARATOR);
+    return pane != nullptr ? pane->text() : QString();
+}
+
+void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
+    const std::string appTitle = DocTemplateField(IDR_MAINFRAME, DocField::WindowTitle);
+    setWindowTitle(QString::fromStdString(docTitle + " - " + appTitle));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Command routing and enabling
+
+bool CMainFrame::OnCmdMsg(UINT nID) {
+    if (m_view.OnCommand(nID))
+        return true;
+    if (m_pDocTarget != nullptr && m_pDocTarget->OnCommand(nID))
+        return true;
+    if (OnCommand(nID))
+        return true;
+    return m_pAppTarget != nullptr && m_pAppTarget->OnCommand(nID);
+}
+
+bool CMainFrame::RouteUpdate(CCmdUI* pCmdUI) {
+    if (m_view.OnUpdateCommand(pCmdUI))
+        return true;
+    if (m_pDocTarget != nullptr && m_pDocTarget->OnUpdateCommand(pCmdUI))
+        return true;
+    if (OnUpdateCommand(pCmdUI))
+        return true;
+    return m_pAppTarget != nullptr && m_pAppTarget->OnUpdateCommand(pCmdUI);
+}
+
+void CMainFrame::OnCommandIssued(UINT nID) {
+    // The state shown may be older than the game's: the update handler decides, and the game's
+    // handlers rely on never running while their command is disabled.
+    CCmdUI state(nID);
+    if (RouteUpdate(&state) && state.m_bEnabled)
+        OnCmdMsg(nID);
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI() {
+    for (const auto& [nID, action] : m_actions) {
+        QtCmdUI state(nID, action);
+        // A command that nobody answers for is one that nobody handles.
+        if (!RouteUpdate(&state))
+            state.Enable(false);
+    }
+}
+
+bool CMainFrame::OnCommand(UINT nID) {
+    switch (nID) {
+    case ID_APP_EXIT:
+        close();
+        return true;
+    case ID_VIEW_TOOLBAR:
+        OnViewToolBar();
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        OnViewStatusBar();
+        return true;
+    case ID_NEXT_PANE:
+    case ID_PREV_PANE:
+        // The window has one pane: there is nowhere to move to.
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::OnUpdateCommand(CCmdUI* pCmdUI) {
+    switch (pCmdUI->m_nID) {
+    case ID_APP_EXIT:
+    case ID_NEXT_PANE:
+    case ID_PREV_PANE:
+        pCmdUI->Enable(true);
+        return true;
+    case ID_VIEW_TOOLBAR:
+        pCmdUI->Enable(true);
+        pCmdUI->SetCheck(m_wndToolBar != nullptr && !m_wndToolBar->isHidden());
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        pCmdUI->Enable(true);
+        pCmdUI->SetCheck(m_wndStatusBar != nullptr && !m_wndStatusBar->isHidden());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::OnViewToolBar() {
+    if (m_wndToolBar != nullptr)
+        m_wndToolBar->setHidden(!m_wndToolBar->isHidden());
+}
+
+void CMainFrame::OnViewStatusBar() {
+    if (m_wndStatusBar != nullptr)
+        m_wndStatusBar->setHidden(!m_wndStatusBar->isHidden());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lock-key indicators
+
+void CMainFrame::UpdateLockIndicators() {
+    const LockKeyState state = QueryLockKeys();
+    const std::pair<UINT, bool> panes[] = {{ID_INDICATOR_CAPS, state.bCapsLock},
+                                           {ID_INDICATOR_NUM, state.bNumLock},
+                                           {ID_INDICATOR_SCRL, state.bScrollLock}};
+    for (const auto& [nID, bLit] : panes) {
+        if (QLabel* pane = Pane(nID))
+            pane->setText(bLit ? Text(nID) : QString());
+    }
+}
+
+// Lock keys change state with a key press; the panes follow on its release. Each key event
+// reaches its top-level window once, before the widgets that it is passed on to.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease && watched->isWindowType())
+        UpdateLockIndicators();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Another program may have changed them while this window was in the background.
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        UpdateLockIndicators();
+    QMainWindow::changeEvent(event);
+}
