@@ -1,0 +1,288 @@
+// Building a dialog's window and controls from its template, and serving their values to the
+// dialog's data exchange while it runs.
+#include "TemplateDialog.h"
+
+#include "platform/Dialog.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The classic way to measure a font's average character width.
+const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// Icon controls size themselves to the icon, whatever the template says.
+constexpr int kIconSize = 32;
+
+// a * b / c, rounded to the nearest integer.
+int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
+
+bool HasStyle(const DialogControl& control, UINT style) { return (control.style & style) != 0; }
+
+} // namespace
+
+TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, const QIcon& icon,
+                               QWidget* parent)
+    : QDialog(parent), m_dialog(dialog) {
+    setWindowTitle(QString::fromUtf8(tmpl.caption));
+    setFont(QFont(QString::fromUtf8(tmpl.fontName), tmpl.pointSize));
+    MeasureBaseUnits();
+    ApplyWindowStyle(tmpl);
+
+    const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
+    setFixedSize(frame.size());
+    // A template's position is counted from the owner's top-left corner.
+    if (parent != nullptr)
+        move(parent->mapToGlobal(frame.topLeft()));
+
+    for (const DialogControl& control : tmpl.controls) {
+        // A group-starting control closes the radio group before it.
+        if (HasStyle(control, WS_GROUP))
+            m_bGroupOpen = false;
+        QWidget* widget = CreateControl(control, icon);
+        if (control.name != nullptr)
+            widget->setObjectName(QString::fromUtf8(control.name));
+        if (HasStyle(control, WS_TABSTOP))
+            m_tabStops.push_back(widget);
+        else if (widget->focusPolicy() != Qt::NoFocus)
+            widget->setFocusPolicy(Qt::ClickFocus);
+    }
+    ChainTabStops();
+    FillLists(tmpl);
+}
+
+TemplateDialog::~TemplateDialog() = default;
+
+QRect TemplateDialog::ToPixels(int x, int y, int cx, int cy) const {
+    return QRect(MulDiv(x, m_cxChar, 4), MulDiv(y, m_cyChar, 8), MulDiv(cx, m_cxChar, 4),
+                 MulDiv(cy, m_cyChar, 8));
+}
+
+void TemplateDialog::FocusFirstTabStop() {
+    for (QWidget* widget : m_tabStops) {
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The window and its controls
+
+void TemplateDialog::ApplyWindowStyle(const DialogTemplate& tmpl) {
+    Qt::WindowFlags flags = Qt::Dialog;
+    if ((tmpl.style & WS_SYSMENU) != 0) {
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    } else {
+        // A caption with nothing on it; Escape still cancels.
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    }
+    setWindowFlags(flags);
+    setSizeGripEnabled(false);
+}
+
+void TemplateDialog::MeasureBaseUnits() {
+    const QFontMetrics fm(font());
+    m_cxChar = (fm.horizontalAdvance(QString::fromLatin1(kAlphabet)) / 26 + 1) / 2;
+    m_cyChar = fm.height();
+}
+
+QWidget* TemplateDialog::CreateControl(const DialogControl& control, const QIcon& icon) {
+    const QString text = QString::fromUtf8(control.text);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* button = new QPushButton(text, this);
+        button->setDefault(control.kind == ControlKind::DefPushButton);
+        const int nID = control.nID;
+        connect(button, &QPushButton::clicked, this, [this, nID] { OnButtonClicked(nID); });
+        widget = button;
+        break;
+    }
+    case ControlKind::Static: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(text, this);
+        widget->setFocusPolicy(Qt::NoFocus);
+        break;
+    case ControlKind::ComboBox:
+        return CreateComboBox(control);
+    case ControlKind::RadioButton:
+        return CreateRadioButton(control);
+    case ControlKind::Icon:
+        return CreateIcon(control, icon);
+    }
+    PlaceControl(widget, control);
+    return widget;
+}
+
+// A drop-down list: the closed box takes its natural height, the template's height is the
+// dropped list's.
+QWidget* TemplateDialog::CreateComboBox(const DialogControl& control) {
+    auto* box = new QComboBox(this);
+    box->setEditable(false);
+    const QRect rect = ToPixels(control.x, control.y, control.cx, control.cy);
+    box->setGeometry(rect.x(), rect.y(), rect.width(), box->sizeHint().height());
+    Combo& combo = m_combos[control.nID];
+    combo.box = box;
+    combo.bSorted = HasStyle(control, CBS_SORT);
+    combo.nListHeight = rect.height() - box->height();
+    return box;
+}
+
+QWidget* TemplateDialog::CreateRadioButton(const DialogControl& control) {
+    auto* button = new QRadioButton(QString::fromUtf8(control.text), this);
+    PlaceControl(button, control);
+    if (!m_bGroupOpen) {
+        RadioGroup group;
+        group.buttons = new QButtonGroup(this);
+        group.buttons->setExclusive(true);
+        m_radioGroups.push_back(group);
+        m_bGroupOpen = true;
+    }
+    RadioGroup& group = m_radioGroups.back();
+    group.buttons->addButton(button);
+    group.members.push_back(button);
+    group.ids.push_back(control.nID);
+    return button;
+}
+
+QWidget* TemplateDialog::CreateIcon(const DialogControl& control, const QIcon& icon) {
+    auto* label = new QLabel(this);
+    if (!icon.isNull())
+        label->setPixmap(icon.pixmap(kIconSize, kIconSize));
+    const QRect rect = ToPixels(control.x, control.y, 0, 0);
+    label->setGeometry(rect.x(), rect.y(), kIconSize, kIconSize);
+    return label;
+}
+
+void TemplateDialog::PlaceControl(QWidget* widget, const DialogControl& control) {
+    widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));
+}
+
+void TemplateDialog::ChainTabStops() {
+    for (std::size_t i = 1; i < m_tabStops.size(); ++i)
+        QWidget::setTabOrder(m_tabStops[i - 1], m_tabStops[i]);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The lists' initial contents
+
+void TemplateDialog::FillLists(const DialogTemplate& tmpl) {
+    for (const DialogInitRecord& record : tmpl.initData) {
+        auto it = m_combos.find(record.nIDC);
+        if (record.message != CB_ADDSTRING || it == m_combos.end())
+            continue;
+        AddString(it->second, QString::fromUtf8(record.text));
+    }
+    for (auto& [nID, combo] : m_combos) {
+        // No selection until the dialog's data exchange sets one.
+        combo.box->setCurrentIndex(-1);
+        FitDropDown(combo);
+    }
+}
+
+// A sorted list places each string after those that do not sort after it, ignoring case.
+void TemplateDialog::AddString(Combo& combo, const QString& text) {
+    int position = combo.box->count();
+    if (combo.bSorted) {
+        position = 0;
+        while (position < combo.box->count() &&
+               QString::compare(combo.box->itemText(position), text, Qt::CaseInsensitive) <= 0)
+            ++position;
+    }
+    combo.box->insertItem(position, text);
+}
+
+void TemplateDialog::FitDropDown(const Combo& combo) {
+    int itemHeight = combo.box->view()->sizeHintForRow(0);
+    if (itemHeight <= 0)
+        itemHeight = combo.box->fontMetrics().height();
+    combo.box->setMaxVisibleItems(std::max(1, combo.nListHeight / itemHeight));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The running dialog's controls
+
+int TemplateDialog::GetComboIndex(int nIDC) const {
+    auto it = m_combos.find(nIDC);
+    return it == m_combos.end() ? -1 : it->second.box->currentIndex();
+}
+
+void TemplateDialog::SetComboIndex(int nIDC, int nIndex) {
+    auto it = m_combos.find(nIDC);
+    if (it == m_combos.end())
+        return;
+    QComboBox* box = it->second.box;
+    box->setCurrentIndex(nIndex >= 0 && nIndex < box->count() ? nIndex : -1);
+}
+
+// The exchange names a group by the button it counts from.
+const TemplateDialog::RadioGroup* TemplateDialog::FindRadioGroup(int nIDC, int* pOffset) const {
+    for (const RadioGroup& group : m_radioGroups) {
+        for (std::size_t i = 0; i < group.ids.size(); ++i) {
+            if (group.ids[i] == nIDC) {
+                *pOffset = static_cast<int>(i);
+                return &group;
+            }
+        }
+    }
+    return nullptr;
+}
+
+int TemplateDialog::GetRadioIndex(int nIDC) const {
+    int offset = 0;
+    const RadioGroup* group = FindRadioGroup(nIDC, &offset);
+    if (group == nullptr)
+        return -1;
+    for (std::size_t i = offset; i < group->members.size(); ++i) {
+        if (group->members[i]->isChecked())
+            return static_cast<int>(i) - offset;
+    }
+    return -1;
+}
+
+void TemplateDialog::SetRadioIndex(int nIDC, int nIndex) {
+    int offset = 0;
+    const RadioGroup* group = FindRadioGroup(nIDC, &offset);
+    if (group == nullptr)
+        return;
+    const int target = offset + nIndex;
+    if (nIndex >= 0 && target < static_cast<int>(group->members.size())) {
+        group->members[target]->setChecked(true);
+        return;
+    }
+    // An index outside the group leaves no button checked, which an exclusive group refuses.
+    group->buttons->setExclusive(false);
+    for (QRadioButton* button : group->members)
+        button->setChecked(false);
+    group->buttons->setExclusive(true);
+}
+
+void TemplateDialog::EndDialog(int nResult) {
+    m_bEnded = true;
+    m_nResult = nResult;
+    done(nResult);
+}
+
+void TemplateDialog::reject() { m_dialog.OnCommand(IDCANCEL); }
+
+void TemplateDialog::OnButtonClicked(int nID) {
+    if (nID != IDC_STATIC)
+        m_dialog.OnCommand(static_cast<UINT>(nID));
+}
