@@ -207,7 +207,7 @@ QLabel* CMainFrame::Pane(UINT nID) const {
 QString CMainFrame::MessageText() const {
     if (m_wndStatusBar == nullptr)
         return {};
-    const QString prompt = m_wndStatusBar->currentMessage();
+    QString prompt = m_wndStatusBar->currentMessage();
     if (!prompt.isEmpty())
         return prompt;
     const QLabel* pane = Pane(ID_SEPARATOR);
@@ -246,8 +246,13 @@ void CMainFrame::OnCommandIssued(UINT nID) {
     // The state shown may be older than the game's: the update handler decides, and the game's
     // handlers rely on never running while their command is disabled.
     CCmdUI state(nID);
-    if (RouteUpdate(&state) && state.m_bEnabled)
+    if (RouteUpdate(&state) && state.m_bEnabled) {
         OnCmdMsg(nID);
+        // The prompt was the used button's or item's: the window is idle again. (A dialog
+        // that opened over the button may have kept the pointer from ever leaving it.)
+        if (m_wndStatusBar != nullptr)
+            m_wndStatusBar->clearMessage();
+    }
     UpdateCommandUI();
 }
 

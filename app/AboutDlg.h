@@ -1,0 +1,25 @@
+// The About box: the program's name and version, and a button that opens the rules.
+#pragma once
+
+#include "platform/Dialog.h"
+
+#include <string>
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+
+    bool OnCommand(UINT nID) override;
+    void OnOK() override;
+    // Asks the desktop to open the rules file and closes the box, whatever the desktop does.
+    void OnRules();
+
+    // The rules file's bare name, looked for in the current directory first.
+    static constexpr char kRulesFile[] = "HelpZeltaro.txt";
+    // The file that Rules opens: the one in the current directory, else the copy that comes
+    // with the program, else the bare name for the desktop to report.
+    static std::string RulesFile();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};

@@ -1,0 +1,136 @@
+// Start-up: the settings store, the document, the main window, the command line.
+#include "Zeltaro.h"
+
+#include "AboutDlg.h"
+#include "ZeltaroDoc.h"
+#include "frame/MainFrm.h"
+#include "resources/Icons.h"
+#include "resources/StringTable.h"
+#include "resources/Version.h"
+#include "resources/resource.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+
+namespace {
+
+// Where the per-user settings live, and how many recent files they remember.
+const char kRegistryKey[] = "Local AppWizard-Generated Applications";
+const char kRecentFileSection[] = "Recent File List";
+constexpr int kRecentFileCount = 4;
+
+QIcon LoadIcon(UINT nID) {
+    QIcon icon;
+    if (const IconResource* resource = FindIcon(nID)) {
+        icon.addFile(QString::fromUtf8(resource->large), QSize(32, 32));
+        icon.addFile(QString::fromUtf8(resource->small), QSize(16, 16));
+    }
+    return icon;
+}
+
+QString VersionText() {
+    const int* v = kVersionInfo.fileVersion;
+    return QStringLiteral("%1.%2.%3.%4").arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]);
+}
+
+} // namespace
+
+CZeltaroApp::CZeltaroApp()
+    : m_recentFiles(QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
+
+// The window goes before the document whose title it shows.
+CZeltaroApp::~CZeltaroApp() {
+    m_pMainWnd.reset();
+    m_pDocument.reset();
+}
+
+bool CZeltaroApp::InitInstance(const QStringList& arguments) {
+    QCoreApplication::setApplicationName(QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
+    QCoreApplication::setApplicationVersion(VersionText());
+    QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    m_recentFiles.ReadList();
+
+    if (!ProcessShellCommand(arguments)) {
+        m_pMainWnd.reset();
+        m_pDocument.reset();
+        return false;
+    }
+    // The document and the application answer for their commands from now on.
+    m_pMainWnd->UpdateCommandUI();
+    m_pMainWnd->show();
+    return true;
+}
+
+bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
+    const QStringList rest = arguments.mid(1);
+    if (rest.size() > 1 || (rest.size() == 1 && rest.front().startsWith(QLatin1Char('-')))) {
+        ReportStartError(QStringLiteral("употреба: zeltaro [файл]"));
+        return false;
+    }
+
+    m_pDocument = std::make_unique<CZeltaroDoc>();
+    m_pMainWnd = std::make_unique<CMainFrame>();
+    if (m_pMainWnd->OnCreate() != 0) {
+        ReportStartError(QStringLiteral("главният прозорец не може да бъде създаден"));
+        return false;
+    }
+    CMainFrame* frame = m_pMainWnd.get();
+    m_pDocument->SetDialogParent(frame);
+    frame->SetDocumentTarget(m_pDocument.get());
+    frame->SetAppTarget(this);
+    QObject::connect(
+        m_pDocument.get(), &CZeltaroDoc::titleChanged, frame,
+        [frame](const QString& title) { frame->OnUpdateFrameTitle(title.toStdString()); });
+    QObject::connect(m_pDocument.get(), &CZeltaroDoc::pathNameChanged, m_pDocument.get(),
+                     [this](const QString& path) { m_recentFiles.Add(path); });
+
+    if (rest.isEmpty()) {
+        OnFileNew();
+        return true;
+    }
+    QString error;
+    if (!m_pDocument->OnOpenDocument(rest.front(), &error)) {
+        ReportStartError(
+            QStringLiteral("файлът „%1“ не може да бъде отворен: %2").arg(rest.front(), error));
+        return false;
+    }
+    return true;
+}
+
+void CZeltaroApp::ReportStartError(const QString& message) {
+    std::fprintf(stderr, "zeltaro: %s\n", message.toLocal8Bit().constData());
+}
+
+void CZeltaroApp::OnAppAbout() {
+    CAboutDlg aboutDlg;
+    aboutDlg.DoModal();
+}
+
+// Only start-up comes here: the view answers a New command sent to the window first.
+void CZeltaroApp::OnFileNew() {
+    if (m_pDocument != nullptr)
+        m_pDocument->OnNewDocument();
+}
+
+bool CZeltaroApp::OnCommand(UINT nID) {
+    switch (nID) {
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CZeltaroApp::OnUpdateCommand(CCmdUI* pCmdUI) {
+    if (pCmdUI->m_nID != ID_APP_ABOUT && pCmdUI->m_nID != ID_FILE_NEW)
+        return false;
+    pCmdUI->Enable(true);
+    return true;
+}

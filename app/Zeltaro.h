@@ -1,0 +1,45 @@
+// The application: start-up, the settings store, the one document, window and view, and the
+// About command.
+#pragma once
+
+#include "RecentFileList.h"
+#include "platform/CmdTarget.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CZeltaroDoc;
+
+class CZeltaroApp : public CCmdTarget {
+public:
+    CZeltaroApp();
+    ~CZeltaroApp() override;
+    CZeltaroApp(const CZeltaroApp&) = delete;
+    CZeltaroApp& operator=(const CZeltaroApp&) = delete;
+
+    // Names the program and its settings, makes the document, the main window and the view,
+    // opens the document that the command line names (the program's name first, then at most
+    // one path) and shows the window. On failure it says why on standard error, shows no
+    // window and returns false.
+    bool InitInstance(const QStringList& arguments);
+
+    void OnAppAbout();
+    void OnFileNew();
+
+    bool OnCommand(UINT nID) override;
+    bool OnUpdateCommand(CCmdUI* pCmdUI) override;
+
+    CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
+    CZeltaroDoc* Document() const { return m_pDocument.get(); }
+    const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+
+private:
+    bool ProcessShellCommand(const QStringList& arguments);
+    static void ReportStartError(const QString& message);
+
+    CRecentFileList m_recentFiles;
+    std::unique_ptr<CZeltaroDoc> m_pDocument;
+    std::unique_ptr<CMainFrame> m_pMainWnd;
+};

@@ -1,0 +1,96 @@
+// The document's file handling: opening reads nothing, saving writes an empty file.
+#include "ZeltaroDoc.h"
+
+#include "resources/StringTable.h"
+#include "resources/resource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+bool CZeltaroDoc::OnNewDocument() {
+    SetPathName(QString());
+    return true;
+}
+
+bool CZeltaroDoc::OnOpenDocument(const QString& path, QString* pError) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        *pError = QStringLiteral("това е папка");
+        return false;
+    }
+    // Opening proves the file is there and readable; the document has nothing to read.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *pError = file.errorString();
+        return false;
+    }
+    file.close();
+    SetPathName(info.absoluteFilePath());
+    return true;
+}
+
+bool CZeltaroDoc::OnSaveDocument(const QString& path, QString* pError) {
+    // The whole file is written or none of it: an existing file is replaced only on success.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
+        *pError = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void CZeltaroDoc::OnFileSave() {
+    const QString path = PromptSaveFileName();
+    if (!path.isEmpty())
+        DoSave(path);
+}
+
+QString CZeltaroDoc::PromptSaveFileName() {
+    // No file type of the program's own: no filter and no extension added to the name.
+    const QString proposed = m_strPathName.isEmpty() ? GetTitle() : m_strPathName;
+    return QFileDialog::getSaveFileName(m_pDialogParent, QStringLiteral("Запиши като"), proposed);
+}
+
+bool CZeltaroDoc::DoSave(const QString& path) {
+    QString error;
+    if (!OnSaveDocument(path, &error)) {
+        const QString text = QStringLiteral("Файлът „%1“ не може да бъде записан.\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error);
+        QMessageBox::warning(m_pDialogParent, QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)),
+                             text);
+        return false;
+    }
+    SetPathName(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+QString CZeltaroDoc::GetTitle() const {
+    if (m_strPathName.isEmpty())
+        return QString::fromUtf8(FindString(AFX_IDS_UNTITLED));
+    return QFileInfo(m_strPathName).fileName();
+}
+
+void CZeltaroDoc::SetPathName(const QString& path) {
+    m_strPathName = path;
+    emit titleChanged(GetTitle());
+    if (!path.isEmpty())
+        emit pathNameChanged(path);
+}
+
+bool CZeltaroDoc::OnCommand(UINT nID) {
+    if (nID != ID_FILE_SAVE)
+        return false;
+    OnFileSave();
+    return true;
+}
+
+bool CZeltaroDoc::OnUpdateCommand(CCmdUI* pCmdUI) {
+    if (pCmdUI->m_nID != ID_FILE_SAVE)
+        return false;
+    pCmdUI->Enable(true);
+    return true;
+}
