@@ -22,12 +22,13 @@
 #include <vector>
 
 // Runs the action on the modal window once it is open: from a zero timer, which fires inside
-// the dialog's own event loop. Gives up after a few tries, handing over null.
-inline void WhenModalOpens(std::function<void(QWidget*)> action, int tries = 20) {
-    QTimer::singleShot(tries == 20 ? 0 : 10, [action = std::move(action), tries]() mutable {
+// the dialog's own event loop. Looks again a few times, then hands over null.
+inline void WhenModalOpens(std::function<void(QWidget*)> action, int retries = 20,
+                           int delayMs = 0) {
+    QTimer::singleShot(delayMs, [action = std::move(action), retries]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && tries > 0)
-            WhenModalOpens(std::move(action), tries - 1);
+        if (modal == nullptr && retries > 0)
+            WhenModalOpens(std::move(action), retries - 1, 10);
         else
             action(modal);
     });
