@@ -17,7 +17,6 @@ private slots:
     void defaultsGameIsLost();
     void modeOneGameIsWon();
     void modeFourGameIsWon();
-    void newGameMidwayFromTheToolbar();
 
 private:
     QTemporaryDir m_settings;
@@ -261,28 +260,6 @@ void TestAppGames::modeFourGameIsWon() {
     QCOMPARE(hand.boxes.size(), size_t(1));
     QCOMPARE(hand.boxes[0].caption, QString("ZELTARO"));
     QCOMPARE(hand.boxes[0].text, QString(kWon));
-}
-
-// Abandoning a game from the toolbar, then Start plays the same settings again.
-void TestAppGames::newGameMidwayFromTheToolbar() {
-    RunningApp run;
-    QVERIFY(run.Start());
-    ModalHand hand;
-    hand.Then(ChooseSettings(31, 5, 1));
-    run.Issue(ID_GAME_SETTINGS, Route::Menu);
-    run.Issue(ID_GAME_START, Route::Key);
-    run.Take(3);
-    run.Issue(ID_GAME_NEW, Route::Toolbar);
-    QCOMPARE(run.View().m_nPlayerHeld, 0);
-    QCOMPARE(run.View().m_nComputerHeld, 0);
-    QVERIFY(run.Button(ID_GAME_SETTINGS)->isEnabled());
-    QVERIFY(!run.Button(ID_GAME_PLAY)->isEnabled());
-    run.Issue(ID_GAME_START, Route::Toolbar);
-    QCOMPARE(run.View().m_nTotal, 31);
-    QCOMPARE(run.View().m_nMaxTake, 5);
-    QCOMPARE(run.View().m_nOrder, 1);
-    QCOMPARE(run.OnBoard(), 30); // the computer opened with 1
-    QVERIFY(hand.unexpected.isEmpty());
 }
 
 QTEST_MAIN(TestAppGames)

@@ -3,7 +3,6 @@
 #include "AppDriver.h"
 #include "app/AboutDlg.h"
 #include "app/ZeltaroDoc.h"
-#include "resources/Accelerators.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +20,6 @@ private slots:
     void init();
     void startsWithOneUntitledWindow();
     void opensAnExistingFileReadingNothing();
-    void refusesWhatItCannotOpen_data();
-    void refusesWhatItCannotOpen();
     void programExitsWithAMessage_data();
     void programExitsWithAMessage();
     void recentFilesKeepTheLastFour();
@@ -35,7 +32,6 @@ private slots:
     void rulesOpenTheFileInTheCurrentDirectory();
     void rulesFallBackToTheShippedCopy();
     void rulesCloseTheBoxWhateverTheDesktopSays();
-    void rulesFileDescribesTheControls();
 
 private:
     QTemporaryDir m_settings;
@@ -111,6 +107,11 @@ void TestAppShell::startsWithOneUntitledWindow() {
         frames += qobject_cast<CMainFrame*>(w) != nullptr && w->isVisible() ? 1 : 0;
     QCOMPARE(frames, 1);
     QCOMPARE(run.app.RecentFiles().Size(), 4);
+    QCOMPARE(QCoreApplication::applicationName(), QString("Zeltaro"));
+    QCOMPARE(QCoreApplication::organizationName(),
+             QString("Local AppWizard-Generated Applications"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QString("1.0.0.1"));
+    QCOMPARE(QApplication::windowIcon().availableSizes().size(), 2);
     // The window's, the document's and the application's commands are there from the start.
     for (UINT nID : {ID_APP_ABOUT, ID_APP_EXIT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_FILE_SAVE})
         QVERIFY(run.Action(nID)->isEnabled());
@@ -132,24 +133,6 @@ void TestAppShell::opensAnExistingFileReadingNothing() {
     QCOMPARE(file.readAll(), QByteArray("не е игра"));
     QCOMPARE(RecentFiles(), QStringList{path});
     QVERIFY(QFile::exists(SettingsFile(m_settings)));
-}
-
-void TestAppShell::refusesWhatItCannotOpen_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("missing file") << QStringList{"zeltaro", m_work.filePath("missing.zlt")};
-    QTest::newRow("directory") << QStringList{"zeltaro", m_work.path()};
-    QTest::newRow("two paths") << QStringList{"zeltaro", "a", "b"};
-    QTest::newRow("an option") << QStringList{"zeltaro", "--print"};
-}
-
-void TestAppShell::refusesWhatItCannotOpen() {
-    QFETCH(QStringList, arguments);
-    RunningApp run(arguments);
-    QVERIFY(!run.app.InitInstance(arguments));
-    QCOMPARE(run.app.MainFrame(), nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY(qobject_cast<CMainFrame*>(w) == nullptr);
-    QCOMPARE(RecentFiles(), QStringList());
 }
 
 void TestAppShell::programExitsWithAMessage_data() {
@@ -391,19 +374,6 @@ void TestAppShell::rulesCloseTheBoxWhateverTheDesktopSays() {
     QCOMPARE(about.DoModal(), IDOK);
     QCOMPARE(run.shell.opened.size(), size_t(1));
     QVERIFY(hand.boxes.empty());
-}
-
-// The rules name every key of the window, so that they stay true to the program.
-void TestAppShell::rulesFileDescribesTheControls() {
-    const QString rules = QString::fromUtf8(SourceRules());
-    QVERIFY(rules.contains("ЧЕТЕН"));
-    for (const AccelEntry& e : FindAccelerators(IDR_MAINFRAME)->entries) {
-        if (e.key >= 'A' && e.key <= 'Z' && e.cmd != ID_FILE_SAVE)
-            QVERIFY2(rules.contains(QString("Ctrl+%1").arg(QChar(e.key))),
-                     qPrintable(QChar(e.key)));
-    }
-    for (const char* item : {"нова", "изход", "назад", "общи", "старт", "играй", "относно играта"})
-        QVERIFY2(rules.contains(QString::fromUtf8(item)), item);
 }
 
 QTEST_MAIN(TestAppShell)
