@@ -14,6 +14,11 @@ ViewWidget::ViewWidget(CView& view, QWidget* parent) : QWidget(parent), m_view(v
     setPalette(pal);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::ClickFocus);
+    // The texts sit at fixed pixel positions beside each other and the board, so their size
+    // must not follow the desktop's font size: a large one would run each label into its number.
+    QFont textFont = font();
+    textFont.setPixelSize(12);
+    setFont(textFont);
     m_view.SetHost(this);
 }
 
