@@ -1,0 +1,27 @@
+# The Debian package: what `cpack` builds from the install rules, installed under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zeltaro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Zeltaro team")
+set(CPACK_PACKAGE_CONTACT "The Zeltaro team <team@zeltaro.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "take-away game against the computer")
+set(CPACK_PACKAGE_DESCRIPTION
+    "An odd number of round items lies on the board; you and the computer take
+from one to M of them in turn, and when the board is empty the side that holds
+an even number of items wins. The computer never misses a forced win.
+All text in the game is in Bulgarian.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zeltaro.org/)
+# The libraries the program links come from dpkg-shlibdeps. Qt loads its windowing plugins
+# at run time, so no library names them: without qt6-qpa-plugins the window cannot open.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The dialogs ask for DejaVu Sans; the Rules button hands the rules file to xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
+
+include(CPack)
