@@ -46,6 +46,16 @@ QKeySequence ToKeySequence(const AccelEntry& entry) {
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
+// A toolbar image with copies of two and three times the size, each pixel a solid square, so
+// that a high-density screen shows it sharp instead of smoothly blown up.
+QIcon PixelIcon(const QPixmap& image) {
+    QIcon icon(image);
+    for (int factor : {2, 3})
+        icon.addPixmap(
+            image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
+}
+
 } // namespace
 
 const UINT CMainFrame::indicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
@@ -159,7 +169,7 @@ bool CMainFrame::CreateToolBar() {
         if (!strip.rect().contains(cell))
             return false;
         QAction* action = AddAction(nID);
-        action->setIcon(QIcon(strip.copy(cell)));
+        action->setIcon(PixelIcon(strip.copy(cell)));
         m_wndToolBar->addAction(action);
         ++image;
     }
