@@ -50,6 +50,8 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setApplicationName(QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setApplicationVersion(VersionText());
+    // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
     m_recentFiles.ReadList();
 

@@ -1,5 +1,8 @@
 // What `cmake --install` lays out: the program, its rules where the About box finds them, the
 // menu entry, the description for software centres and the icons, each as the desktop wants it.
+#include "app/Zeltaro.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,6 +133,7 @@ private slots:
     void validatorsAccept();
     void entryPutsTheGameInTheGamesMenu();
     void entryAndMetainfoNameTheSameGame();
+    void programNamesItsMenuEntry();
     void smallIconsAreTheProgramsOwn_data();
     void smallIconsAreTheProgramsOwn();
     void largeIconsFollowTheScalableOne_data();
@@ -242,6 +246,13 @@ void TestInstalledFiles::entryAndMetainfoNameTheSameGame() {
     QCOMPARE(m.licence, QStringLiteral("MIT"));
 }
 
+// Wayland desktops find the running game's entry, and its icon, by the name the program gives.
+void TestInstalledFiles::programNamesItsMenuEntry() {
+    CZeltaroApp app;
+    QVERIFY(app.InitInstance({QStringLiteral("zeltaro")}));
+    QCOMPARE(QGuiApplication::desktopFileName() + ".desktop", QFileInfo(Entry()).fileName());
+}
+
 void TestInstalledFiles::smallIconsAreTheProgramsOwn_data() {
     QTest::addColumn<int>("size");
     QTest::newRow("16") << 16;
@@ -304,5 +315,5 @@ void TestInstalledFiles::screenshotShipsWithTheSources() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestInstalledFiles)
+QTEST_MAIN(TestInstalledFiles)
 #include "test_installed_files.moc"
