@@ -140,7 +140,8 @@ void TestHiDpi::discsStayRoundAtTwiceTheirPlace() {
     QCOMPARE(image.size(), b.widget.size() * kRatio);
     for (int k = 1; k <= b.view.m_nTotal; ++k) {
         const CRect r = CZeltaroView::ItemRect(k);
-        const QPoint centre(kRatio * (r.left + 25), kRatio * (r.top + 25));
+        const int half = r.Width() / 2;
+        const QPoint centre(kRatio * (r.left + half), kRatio * (r.top + half));
         QCOMPARE(image.pixelColor(centre), kGrey);
         double nearest = 1e9;
         double farthest = 0;
@@ -156,7 +157,7 @@ void TestHiDpi::discsStayRoundAtTwiceTheirPlace() {
         QVERIFY2(farthest - nearest <= 2, qPrintable(QString("item %1 is not round").arg(k)));
         for (int i = 0; i < 4; ++i) {
             const double a = qDegreesToRadians(45.0 + 90 * i);
-            const QPointF beyond(std::cos(a) * kRatio * 25, std::sin(a) * kRatio * 25);
+            const QPointF beyond(std::cos(a) * kRatio * half, std::sin(a) * kRatio * half);
             QCOMPARE(image.pixelColor(centre + beyond.toPoint()), QColor(Qt::white));
         }
     }
