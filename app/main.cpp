@@ -3,6 +3,7 @@
 #include "Zeltaro.h"
 #include "frame/MainFrm.h"
 #include "platform/Dialog.h"
+#include "platform/qt/FirstPaintProbe.h"
 #include "platform/qt/QtModalRunner.h"
 #include "platform/qt/QtShell.h"
 
@@ -22,5 +23,6 @@ int main(int argc, char* argv[]) {
         return 1;
     runner.SetOwner(theApp.MainFrame());
     runner.SetIcon(QApplication::windowIcon());
+    WatchFirstPaint(theApp.MainFrame());
     return QApplication::exec();
 }

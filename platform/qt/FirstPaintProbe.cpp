@@ -1,0 +1,86 @@
+// The first-paint probe: a filter on the application that waits for the first paint of any of
+// the window's widgets, then reports once the whole paint has gone to the screen.
+#include "FirstPaintProbe.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QEvent>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// The peak resident memory of this process (not of whatever started it), in kB.
+long PeakResidentKb() {
+    std::FILE* file = std::fopen("/proc/self/status", "r");
+    if (file == nullptr)
+        return -1;
+    long kb = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, file) != nullptr) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0) {
+            kb = std::strtol(line + 6, nullptr, 10);
+            break;
+        }
+    }
+    std::fclose(file);
+    return kb;
+}
+
+long long ClockNs(clockid_t clock) {
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+class FirstPaintProbe final : public QObject {
+public:
+    FirstPaintProbe(QWidget* pWindow, bool bStay)
+        : QObject(QCoreApplication::instance()), m_window(pWindow), m_bStay(bStay) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_window != nullptr &&
+            static_cast<QWidget*>(watched)->window() == m_window) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // The rest of the window is painted and flushed in the same turn of the loop.
+            QTimer::singleShot(0, this, [this] { Report(); });
+        }
+        return false;
+    }
+
+private:
+    void Report() {
+        std::printf("first-paint-ns %lld cpu-ns %lld peak-rss-kb %ld\n", ClockNs(CLOCK_MONOTONIC),
+                    ClockNs(CLOCK_PROCESS_CPUTIME_ID), PeakResidentKb());
+        if (auto* frame = qobject_cast<QMainWindow*>(m_window.data());
+            frame != nullptr && frame->centralWidget() != nullptr) {
+            const QPoint origin = frame->centralWidget()->mapToGlobal(QPoint(0, 0));
+            std::printf("view-origin %d %d\n", origin.x(), origin.y());
+        }
+        std::fflush(stdout);
+        if (!m_bStay)
+            QCoreApplication::exit(0);
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_window;
+    bool m_bStay;
+};
+
+} // namespace
+
+void WatchFirstPaint(QWidget* pWindow) {
+    const QByteArray mode = qgetenv("ZELTARO_BENCH_FIRST_PAINT");
+    if (mode.isEmpty())
+        return;
+    auto* probe = new FirstPaintProbe(pWindow, mode == "stay");
+    QCoreApplication::instance()->installEventFilter(probe);
+}
