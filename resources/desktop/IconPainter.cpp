@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <QTextStream>
 
 #include <cstdio>
 #include <vector>
@@ -63,22 +62,27 @@ QImage Drawn(int size) {
 }
 
 QString Svg() {
-    QString text;
-    QTextStream out(&text);
     const double half = kLine / 2;
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kGrid << "\" height=\"" << kGrid
-        << "\" viewBox=\"0 0 " << kGrid << ' ' << kGrid << "\">\n"
-        << "  <rect x=\"" << half << "\" y=\"" << half << "\" width=\"" << kGrid - kLine
-        << "\" height=\"" << kGrid - kLine << "\" fill=\"" << kBoard.name() << "\" stroke=\""
-        << kInk.name() << "\" stroke-width=\"" << kLine << "\"/>\n";
+    QString svg = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1" viewBox="0 0 %1 %1">
+  <rect x="%2" y="%2" width="%3" height="%3" fill="%4" stroke="%5" stroke-width="%6"/>
+)")
+                      .arg(kGrid)
+                      .arg(half)
+                      .arg(kGrid - kLine)
+                      .arg(kBoard.name(), kInk.name())
+                      .arg(kLine);
     for (const Disc& d : Discs()) {
-        out << "  <circle cx=\"" << d.cx << "\" cy=\"" << d.cy << "\" r=\"" << kDiscRadius - half
-            << "\" fill=\"" << d.fill.name() << "\" stroke=\"" << kInk.name()
-            << "\" stroke-width=\"" << kLine << "\"/>\n";
+        svg += QStringLiteral(
+                   R"(  <circle cx="%1" cy="%2" r="%3" fill="%4" stroke="%5" stroke-width="%6"/>
+)")
+                   .arg(d.cx)
+                   .arg(d.cy)
+                   .arg(kDiscRadius - half)
+                   .arg(d.fill.name(), kInk.name())
+                   .arg(kLine);
     }
-    out << "</svg>\n";
-    return text;
+    return svg + QStringLiteral("</svg>\n");
 }
 
 QString IconPath(const QDir& theme, const QString& sizeFolder, const char* extension) {
