@@ -2,11 +2,12 @@
 # The Debian package as a player meets it: built with cpack, its control data and contents
 # checked, its dependencies resolved for a clean Debian system, unpacked into a scratch root,
 # then started from its menu entry on a virtual display (start_from_menu.sh).
-# Usage: debian_package.sh BUILD-DIR VERSION
+# Usage: debian_package.sh CPACK BUILD-DIR VERSION
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="$1"
-version="$2"
+cpack="$1"
+build="$2"
+version="$3"
 app_id=org.zeltaro.Zeltaro
 
 work="$(mktemp -d)"
@@ -17,7 +18,11 @@ fail() {
     exit 1
 }
 
-if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps xvfb-run xdotool xprop; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: scripts/deps installs it"
+done
+
+if ! "$cpack" --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
     cat "$work/cpack.log" >&2
     fail "cpack could not build the package"
 fi
