@@ -8,34 +8,15 @@
 #include "platform/Dialog.h"
 #include "platform/Shell.h"
 #include "platform/qt/QtModalRunner.h"
-#include "platform/qt/TemplateDialog.h"
 #include "platform/qt/ViewWidget.h"
-#include "resources/Accelerators.h"
 #include "resources/resource.h"
 #include "support/ScriptedRuntime.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolBar>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <deque>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-struct SeenBox {
-    QString caption;
-    QString text;
-};
 
 // Answers modal windows as they are shown, in the order scripted. A window that nobody
 // scripted is noted and closed, so that a test fails instead of waiting for ever.
@@ -45,42 +26,31 @@ public:
 
     ModalHand() { qApp->installEventFilter(this); }
     ~ModalHand() override { qApp->removeEventFilter(this); }
-    ModalHand(const ModalHand&) = delete;
-    ModalHand& operator=(const ModalHand&) = delete;
 
     void Then(Reply reply) { m_replies.push_back(std::move(reply)); }
-    // The next window is a message box: closed with OK.
-    void ThenOk() {
-        Then([](QWidget* w) {
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                box->button(QMessageBox::Ok)->click();
-        });
-    }
+    // The next window is a message box, closed with OK.
+    void ThenOk() { Then(Ok); }
     // The next window is a dialog built from a template: its button with this name is pressed.
     void ThenPress(const char* name) {
-        Then([name](QWidget* w) {
-            if (auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name)))
-                button->click();
-        });
+        Then([name](QWidget* w) { w->findChild<QPushButton*>(name)->click(); });
     }
-
-    bool okBoxes = false;       // message boxes that nobody scripted are closed with OK
-    std::vector<SeenBox> boxes; // every message box, in order
-    int windows = 0;            // every modal window
-    QStringList unexpected;     // the titles of windows that nobody scripted
     bool Done() const { return m_replies.empty(); }
+
+    bool okBoxes = false;   // message boxes that nobody scripted are closed with OK
+    QStringList boxes;      // every message box, in order, as "caption: text"
+    int windows = 0;        // every modal window
+    QStringList unexpected; // the titles of windows that nobody scripted
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
-            return false;
-        auto* w = static_cast<QWidget*>(watched);
-        if (!w->isWindow() || !w->isModal() || w->property("zeltaroSeen").toBool())
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Show || w == nullptr || !w->isModal() ||
+            w->property("zeltaroSeen").toBool())
             return false;
         w->setProperty("zeltaroSeen", true);
         ++windows;
         if (auto* box = qobject_cast<QMessageBox*>(w))
-            boxes.push_back({box->windowTitle(), box->text()});
+            boxes << box->windowTitle() + ": " + box->text();
         // The reply runs inside the window's own event loop, once it is up.
         QMetaObject::invokeMethod(
             w, [this, w] { Answer(w); }, Qt::QueuedConnection);
@@ -88,40 +58,33 @@ protected:
     }
 
 private:
+    static void Ok(QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); }
+
     void Answer(QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (m_replies.empty() && okBoxes && box != nullptr) {
-            box->button(QMessageBox::Ok)->click();
-            return;
-        }
-        if (m_replies.empty()) {
+        if (!m_replies.empty()) {
+            const Reply reply = std::move(m_replies.front());
+            m_replies.pop_front();
+            reply(w);
+        } else if (okBoxes && qobject_cast<QMessageBox*>(w) != nullptr) {
+            Ok(w);
+        } else {
             unexpected << w->windowTitle();
             w->close();
-            return;
         }
-        Reply reply = std::move(m_replies.front());
-        m_replies.pop_front();
-        reply(w);
     }
 
     std::deque<Reply> m_replies;
 };
 
-// The next window is the settings dialog: N, M and the order are picked, then OK.
+// The next window is the settings dialog: N, M and the order (0: player first) are picked.
 inline ModalHand::Reply ChooseSettings(int total, int maxTake, int order) {
     return [=](QWidget* w) {
-        auto* totals = w->findChild<QComboBox*>(QStringLiteral("IDC_TOTAL_COMBO"));
-        auto* takes = w->findChild<QComboBox*>(QStringLiteral("IDC_MAXTAKE_COMBO"));
-        auto* radio = w->findChild<QRadioButton*>(
-            QString::fromLatin1(order == 0 ? "IDC_FIRST_RADIO" : "IDC_SECOND_RADIO"));
-        if (totals == nullptr || takes == nullptr || radio == nullptr) {
-            w->close();
-            return;
-        }
+        auto* totals = w->findChild<QComboBox*>("IDC_TOTAL_COMBO");
+        auto* takes = w->findChild<QComboBox*>("IDC_MAXTAKE_COMBO");
         totals->setCurrentIndex(totals->findText(QString::number(total)));
         takes->setCurrentIndex(takes->findText(QString::number(maxTake)));
-        radio->click();
-        w->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
+        w->findChild<QRadioButton*>(order == 0 ? "IDC_FIRST_RADIO" : "IDC_SECOND_RADIO")->click();
+        w->findChild<QPushButton*>("IDOK")->click();
     };
 }
 
@@ -136,26 +99,27 @@ public:
     bool answer = true;
 };
 
+// The game's five commands, in the order of their enable flags' table.
+inline const UINT kGameCommands[] = {ID_GAME_SETTINGS, ID_GAME_START, ID_GAME_PLAY, ID_EDIT_UNDO,
+                                     ID_GAME_NEW};
+
 // How the player issues a command.
 enum class Route { Key, Toolbar, Menu };
 
 // The program as started from the command line, with its window up and active.
 class RunningApp {
 public:
-    explicit RunningApp(QStringList arguments = {QStringLiteral("zeltaro")})
-        : m_arguments(std::move(arguments)) {
-        m_previousRunner = CDialog::SetModalRunner(&runner);
-        m_previousShell = SetShell(&shell);
+    RunningApp() {
+        CDialog::SetModalRunner(&runner);
+        SetShell(&shell);
     }
     ~RunningApp() {
-        SetShell(m_previousShell);
-        CDialog::SetModalRunner(m_previousRunner);
+        SetShell(nullptr);
+        CDialog::SetModalRunner(nullptr);
     }
-    RunningApp(const RunningApp&) = delete;
-    RunningApp& operator=(const RunningApp&) = delete;
 
-    bool Start() {
-        if (!app.InitInstance(m_arguments))
+    bool Start(const QStringList& arguments = {"zeltaro"}) {
+        if (!app.InitInstance(arguments))
             return false;
         frame = app.MainFrame();
         frame->View().SetRuntime(&runtime);
@@ -167,67 +131,38 @@ public:
 
     CZeltaroView& View() const { return frame->View(); }
     QAction* Action(UINT nID) const { return frame->Action(nID); }
-
     QWidget* Button(UINT nID) const { return frame->ToolBar()->widgetForAction(Action(nID)); }
-
-    QMenu* MenuOf(UINT nID) const {
-        for (QAction* top : frame->menuBar()->actions()) {
-            if (top->menu() != nullptr && top->menu()->actions().contains(Action(nID)))
-                return top->menu();
+    // Opens the item's menu, as the player does.
+    QMenu* OpenMenuOf(UINT nID) const {
+        for (QObject* user : Action(nID)->associatedObjects()) {
+            if (auto* menu = qobject_cast<QMenu*>(user)) {
+                menu->popup(frame->mapToGlobal(QPoint(10, 10)));
+                return QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
+            }
         }
         return nullptr;
     }
-
-    // Opens the item's menu, as the player does, and clicks the item.
+    // Opens the item's menu and clicks the item; a click on a greyed item leaves it open.
     void ChooseFromMenu(UINT nID) const {
-        QMenu* menu = MenuOf(nID);
-        QVERIFY(menu != nullptr);
-        menu->popup(frame->mapToGlobal(QPoint(10, 10)));
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QMenu* menu = OpenMenuOf(nID);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Action(nID)).center());
-        // A click on a greyed item leaves the menu open.
         menu->hide();
     }
-
-    // The command's key, from the accelerator table.
-    static QKeyCombination KeyOf(UINT nID) {
-        for (const AccelEntry& e : FindAccelerators(IDR_MAINFRAME)->entries) {
-            if (e.cmd != nID)
-                continue;
-            Qt::KeyboardModifiers mods;
-            if (e.fVirt & FCONTROL)
-                mods |= Qt::ControlModifier;
-            if (e.fVirt & FSHIFT)
-                mods |= Qt::ShiftModifier;
-            const int key = e.key == VK_F6 ? Qt::Key_F6 : Qt::Key_A + static_cast<int>(e.key - 'A');
-            return QKeyCombination(mods, static_cast<Qt::Key>(key));
-        }
-        return QKeyCombination();
-    }
-
-    // Keys reach the active window. After a dialog the desktop hands activation back to the
-    // main window; offscreen, that is done here.
+    // Keys reach the active window. Offscreen, a closed dialog or menu may leave the keyboard
+    // with its hidden window; it is handed back here, as the desktop does.
     void PressKey(UINT nID) const {
-        if (!frame->isActiveWindow()) {
-            frame->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(frame));
-        }
-        const QKeyCombination key = KeyOf(nID);
-        QTest::keyClick(frame, key.key(), key.keyboardModifiers());
+        frame->windowHandle()->requestActivate();
+        QVERIFY(QTest::qWaitFor([this] { return QApplication::activeWindow() == frame; }));
+        QTest::keySequence(frame, Action(nID)->shortcut());
     }
 
     void Issue(UINT nID, Route route) const {
-        switch (route) {
-        case Route::Key:
+        if (route == Route::Key)
             PressKey(nID);
-            break;
-        case Route::Toolbar:
+        else if (route == Route::Toolbar)
             QTest::mouseClick(Button(nID), Qt::LeftButton);
-            break;
-        case Route::Menu:
+        else
             ChooseFromMenu(nID);
-            break;
-        }
     }
 
     // Clicks item k on the board.
@@ -236,7 +171,6 @@ public:
         QTest::mouseClick(frame->ViewWindow(), Qt::LeftButton, {},
                           QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
     }
-
     // Takes n items off the board, the highest-numbered first.
     void Take(int n) const {
         for (int k = View().m_nTotal; k >= 1 && n > 0; --k) {
@@ -246,24 +180,13 @@ public:
             }
         }
     }
-
-    int OnBoard() const {
-        int count = 0;
-        for (int k = 1; k <= View().m_nTotal; ++k)
-            count += View().Item(k).nTaken == 0 ? 1 : 0;
-        return count;
-    }
+    int OnBoard() const { return View().m_nRemaining - View().m_nSelected; }
 
     QtModalRunner runner;
     RecordingShell shell;
     ScriptedRuntime runtime;
     CZeltaroApp app;
     CMainFrame* frame = nullptr;
-
-private:
-    QStringList m_arguments;
-    IModalRunner* m_previousRunner = nullptr;
-    IShell* m_previousShell = nullptr;
 };
 
 // Everything the game keeps, to tell whether a command changed anything.
@@ -275,9 +198,7 @@ inline std::vector<int> Snapshot(const CZeltaroView& v) {
                        v.m_nComputerAsked, v.m_bEnableUndo,     v.m_bEnableStart,
                        v.m_bEnablePlay,    v.m_bEnableNew,      v.m_bEnableSettings,
                        v.m_bStarted,       v.m_bSettingsChosen, v.m_bRandomPhase};
-    for (int k = 1; k <= CZeltaroView::kItemCount; ++k) {
-        s.push_back(v.Item(k).nTaken);
-        s.push_back(v.Item(k).nBrush);
-    }
+    for (int k = 1; k <= CZeltaroView::kItemCount; ++k)
+        s.insert(s.end(), {v.Item(k).nTaken, v.Item(k).nBrush});
     return s;
 }
