@@ -9,10 +9,7 @@
 
 class AssertTrap {
 public:
-    AssertTrap() {
-        Failures().clear();
-        m_previous = SetAssertHandler(&AssertTrap::Record);
-    }
+    AssertTrap() : m_previous(SetAssertHandler(&AssertTrap::Record)) { Failures().clear(); }
     ~AssertTrap() { SetAssertHandler(m_previous); }
     AssertTrap(const AssertTrap&) = delete;
     AssertTrap& operator=(const AssertTrap&) = delete;
@@ -30,5 +27,5 @@ private:
         Failures().push_back(std::string(file) + ":" + std::to_string(line) + ": " + expr);
     }
 
-    AssertHandler m_previous = nullptr;
+    AssertHandler m_previous;
 };

@@ -25,13 +25,6 @@ inline void ChooseSettings(CZeltaroView& view, int nTotal, int nMaxTake, int nOr
     view.OnGeneralSettings();
 }
 
-// Opens the settings dialog and presses Cancel.
-inline void CancelSettings(CZeltaroView& view) {
-    ScriptedModalRunner runner(
-        [](CDialog& dialog, FakeDialogSite&) { dialog.OnCommand(IDCANCEL); });
-    view.OnGeneralSettings();
-}
-
 inline int ItemsOnBoard(const CZeltaroView& view) {
     int count = 0;
     for (int k = 1; k <= view.m_nTotal; ++k)
@@ -48,18 +41,6 @@ inline void TakeItems(CZeltaroView& view, int n) {
             --n;
         }
     }
-}
-
-// Takes items 1 to N - nRemaining off the board and gives the holdings, as if the game had
-// reached that position with the player to move.
-inline void SetPosition(CZeltaroView& view, int nRemaining, int nPlayerHeld) {
-    for (int k = 1; k <= view.m_nTotal - nRemaining; ++k)
-        view.Item(k) = GameItem{1, WHITE_BRUSH};
-    view.m_nRemaining = nRemaining;
-    view.m_nPlayerHeld = nPlayerHeld;
-    view.m_nComputerHeld = view.m_nTotal - nRemaining - nPlayerHeld;
-    view.m_nSelected = 0;
-    view.m_nTurn = 0;
 }
 
 } // namespace GameDriver

@@ -6,65 +6,51 @@
 #include <functional>
 #include <map>
 
-// The controls of a dialog run without a window, as plain values.
+// The controls of a dialog run without a window: each control's selected position, by id
+// (-1: nothing selected).
 class FakeDialogSite final : public IDialogSite {
 public:
-    int GetComboIndex(int nIDC) const override { return Value(combos, nIDC); }
-    void SetComboIndex(int nIDC, int nIndex) override { combos[nIDC] = nIndex; }
-    int GetRadioIndex(int nIDC) const override { return Value(radios, nIDC); }
-    void SetRadioIndex(int nIDC, int nIndex) override { radios[nIDC] = nIndex; }
+    int GetComboIndex(int nIDC) const override { return Value(nIDC); }
+    void SetComboIndex(int nIDC, int nIndex) override { values[nIDC] = nIndex; }
+    int GetRadioIndex(int nIDC) const override { return Value(nIDC); }
+    void SetRadioIndex(int nIDC, int nIndex) override { values[nIDC] = nIndex; }
     void EndDialog(int nResult) override {
         ended = true;
         result = nResult;
     }
+    int Value(int nIDC) const { return values.count(nIDC) != 0 ? values.at(nIDC) : -1; }
 
-    std::map<int, int> combos;
-    std::map<int, int> radios;
+    std::map<int, int> values;
     bool ended = false;
     int result = 0;
-
-private:
-    static int Value(const std::map<int, int>& values, int nIDC) {
-        auto it = values.find(nIDC);
-        return it == values.end() ? -1 : it->second;
-    }
 };
 
-// Installs itself as the modal runner for its lifetime. The user's actions are a function
-// that gets the dialog and its controls (already initialised from the dialog's members) and
-// presses buttons through dialog.OnCommand.
+// Installs itself as the modal runner for its lifetime. The script gets the dialog and its
+// controls, already initialised from the dialog's members, and presses buttons through
+// dialog.OnCommand; a script that presses nothing leaves the dialog to be closed like Escape.
 class ScriptedModalRunner final : public IModalRunner {
 public:
     using Script = std::function<void(CDialog&, FakeDialogSite&)>;
 
-    explicit ScriptedModalRunner(Script script = {}) : m_script(std::move(script)) {
-        m_previous = CDialog::SetModalRunner(this);
-    }
+    explicit ScriptedModalRunner(Script script = {})
+        : m_script(std::move(script)), m_previous(CDialog::SetModalRunner(this)) {}
     ~ScriptedModalRunner() override { CDialog::SetModalRunner(m_previous); }
     ScriptedModalRunner(const ScriptedModalRunner&) = delete;
     ScriptedModalRunner& operator=(const ScriptedModalRunner&) = delete;
 
-    void SetScript(Script script) { m_script = std::move(script); }
-
     int RunModal(CDialog& dialog) override {
-        ++runs;
         FakeDialogSite site;
         dialog.AttachSite(&site);
         dialog.OnInitDialog();
-        lastInitial = site;
         if (m_script)
             m_script(dialog, site);
-        // A script that presses nothing leaves the dialog to be closed like Escape.
         if (!site.ended)
             dialog.OnCommand(IDCANCEL);
         dialog.AttachSite(nullptr);
         return site.result;
     }
 
-    int runs = 0;
-    FakeDialogSite lastInitial; // the controls as the dialog opened
-
 private:
     Script m_script;
-    IModalRunner* m_previous = nullptr;
+    IModalRunner* m_previous;
 };

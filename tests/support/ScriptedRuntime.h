@@ -14,17 +14,16 @@ public:
     // The next scripted draw; once the script is used up, the generator (if set) or zero.
     int rand() override {
         ++draws;
-        if (!script.empty()) {
-            const int value = script.front();
-            script.pop_front();
-            return value;
-        }
-        return generator ? generator() : 0;
+        if (script.empty())
+            return generator ? generator() : 0;
+        const int value = script.front();
+        script.pop_front();
+        return value;
     }
 
     std::time_t time() override { return now; }
 
-    // Scripts the draws so that each random take of limit M comes out as the given take.
+    // Scripts the draws so that each random take comes out as the given take, whatever M.
     void ScriptTakes(std::initializer_list<int> takes) {
         for (int take : takes)
             script.push_back(take - 1);

@@ -1,7 +1,8 @@
-// A view wired to a recording host and a scripted runtime, and the texts the game shows, for
-// tests that play without a window.
+// A view wired to a recording host, a scripted runtime and a trap for failed invariant checks,
+// and the texts the game shows, for tests that play without a window.
 #pragma once
 
+#include "support/AssertTrap.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedRuntime.h"
 #include "view/ZeltaroView.h"
@@ -14,6 +15,13 @@ struct TestGame {
     TestGame(const TestGame&) = delete;
     TestGame& operator=(const TestGame&) = delete;
 
+    // Checks the invariants now; trap.First() tells which failed, also in a check made earlier.
+    bool Valid() {
+        view.AssertValid();
+        return !trap.Failed();
+    }
+
+    AssertTrap trap;
     RecordingHost host;
     ScriptedRuntime runtime;
     CZeltaroView view;
