@@ -1,11 +1,13 @@
 // The window on a screen of two device pixels to the pixel: discs round and in place, texts in
 // proportion, toolbar images pixel-doubled rather than smeared.
-#include "GuiSupport.h"
 #include "frame/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/ToolBar.h"
+#include "resources/resource.h"
 #include "support/ScriptedRuntime.h"
+#include "view/ZeltaroView.h"
 
+#include <QApplication>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
@@ -29,7 +31,7 @@ struct Board {
         widget.resize(640, 320);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QVERIFY(Issue(view, ID_GAME_START));
+        QVERIFY(view.OnCommand(ID_GAME_START)); // offered at launch
     }
 
     // As the screen shows it: in device pixels.
