@@ -26,6 +26,11 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         g_previousHandler(type, context, message);
 }
 
+// The next window is a dialog built from a template: its button with this name is pressed.
+ModalHand::Reply Press(const char* name) {
+    return [name](QWidget* w) { w->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
+}
+
 unsigned long EnvNumber(const char* name, unsigned long fallback) {
     const QByteArray value = qgetenv(name);
     return value.isEmpty() ? fallback : value.toULong();
@@ -134,10 +139,10 @@ private:
             if (Pick(2) == 0)
                 m_hand.Then(ChooseSettings(21 + 2 * Pick(10), 2 + Pick(6), Pick(2)));
             else
-                m_hand.ThenPress("IDCANCEL");
+                m_hand.Then(Press("IDCANCEL"));
             m_phase = Phase::Chosen;
         } else if (nID == ID_APP_ABOUT) {
-            m_hand.ThenPress(Pick(2) == 0 ? "IDOK" : "IDC_RULES");
+            m_hand.Then(Press(Pick(2) == 0 ? "IDOK" : "IDC_RULES"));
         } else if (nID == ID_FILE_SAVE) {
             m_hand.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         }
@@ -195,6 +200,8 @@ private slots:
                                      .arg(seed)
                                      .arg(n)
                                      .arg(event, fault)));
+            if (n % 100000 == 0)
+                qInfo("monkey: %lu events", n);
         }
         qInstallMessageHandler(g_previousHandler);
     }
