@@ -106,13 +106,16 @@ protected:
         if (event->type() == QEvent::MetaCall &&
             qstrcmp(watched->metaObject()->className(), "QVncServer") == 0) {
             // The call that starts the server runs after this filter returns.
-            QTimer::singleShot(0, this, [this] {
-                MoveToLoopback();
-                deleteLater();
-            });
+            QTimer::singleShot(0, this, &VncLoopbackMover::Move);
             QCoreApplication::instance()->removeEventFilter(this);
         }
         return false;
+    }
+
+private:
+    void Move() {
+        MoveToLoopback();
+        deleteLater();
     }
 };
 
