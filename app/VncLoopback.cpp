@@ -9,8 +9,8 @@
 #include "VncLoopback.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <arpa/inet.h>
 #include <dirent.h>
@@ -105,17 +105,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MetaCall &&
             qstrcmp(watched->metaObject()->className(), "QVncServer") == 0) {
-            // The call that starts the server runs after this filter returns.
-            QTimer::singleShot(0, this, &VncLoopbackMover::Move);
+            // The call that starts the server runs after this filter returns, and before the
+            // event posted here.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
             QCoreApplication::instance()->removeEventFilter(this);
         }
         return false;
     }
 
-private:
-    void Move() {
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
         MoveToLoopback();
         deleteLater();
+        return true;
     }
 };
 

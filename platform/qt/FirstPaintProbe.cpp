@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -50,10 +49,17 @@ protected:
         if (event->type() == QEvent::Paint && watched->isWidgetType() && m_window != nullptr &&
             static_cast<QWidget*>(watched)->window() == m_window) {
             QCoreApplication::instance()->removeEventFilter(this);
-            // The rest of the window is painted and flushed in the same turn of the loop.
-            QTimer::singleShot(0, this, [this] { Report(); });
+            // The rest of the window is painted and flushed before the event posted here.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
         }
         return false;
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        Report();
+        return true;
     }
 
 private:
