@@ -36,6 +36,20 @@ unsigned long EnvNumber(const char* name, unsigned long fallback) {
     return value.isEmpty() ? fallback : value.toULong();
 }
 
+// The numbers that say where a game stands, for a failure message.
+QString GameState(const CZeltaroView& v) {
+    return QStringLiteral("N %1 M %2 order %3 remaining %4 selected %5 held %6/%7 turn %8 mode %9")
+        .arg(v.m_nTotal)
+        .arg(v.m_nMaxTake)
+        .arg(v.m_nOrder)
+        .arg(v.m_nRemaining)
+        .arg(v.m_nSelected)
+        .arg(v.m_nPlayerHeld)
+        .arg(v.m_nComputerHeld)
+        .arg(v.m_nTurn)
+        .arg(v.m_nMode);
+}
+
 class Monkey {
 public:
     Monkey(RunningApp& app, ModalHand& hand, unsigned long seed)
@@ -156,7 +170,8 @@ private:
             m_phase = Phase::Playing;
             m_bAwaitClick = m_app.View().m_nOrder == 1; // the computer opened
         } else if (nID == ID_GAME_PLAY && before == Phase::Playing && !m_bAwaitClick &&
-                   m_app.View().m_nRemaining == 0) {
+                   // below zero when the computer's reply outruns the board, as it may
+                   m_app.View().m_nRemaining <= 0) {
             m_phase = Phase::Over;
         } else if (nID == ID_GAME_NEW && (before == Phase::Playing || before == Phase::Over)) {
             m_phase = Phase::Fresh;
@@ -196,10 +211,10 @@ private slots:
             if (fault.isEmpty() && (!hand.Done() || !hand.unexpected.isEmpty()))
                 fault = QStringLiteral("a window opened or not as expected");
             if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4")
+                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4; game %5")
                                      .arg(seed)
                                      .arg(n)
-                                     .arg(event, fault)));
+                                     .arg(event, fault, GameState(app.View()))));
             if (n % 100000 == 0)
                 qInfo("monkey: %lu events", n);
         }
