@@ -28,17 +28,10 @@ public:
     ~ModalHand() override { qApp->removeEventFilter(this); }
 
     void Then(Reply reply) { m_replies.push_back(std::move(reply)); }
-    // The next window is a message box, closed with OK.
-    void ThenOk() { Then(Ok); }
-    // The next window is a dialog built from a template: its button with this name is pressed.
-    void ThenPress(const char* name) {
-        Then([name](QWidget* w) { w->findChild<QPushButton*>(name)->click(); });
-    }
     bool Done() const { return m_replies.empty(); }
 
     bool okBoxes = false;   // message boxes that nobody scripted are closed with OK
     QStringList boxes;      // every message box, in order, as "caption: text"
-    int windows = 0;        // every modal window
     QStringList unexpected; // the titles of windows that nobody scripted
 
 protected:
@@ -48,7 +41,6 @@ protected:
             w->property("zeltaroSeen").toBool())
             return false;
         w->setProperty("zeltaroSeen", true);
-        ++windows;
         if (auto* box = qobject_cast<QMessageBox*>(w))
             boxes << box->windowTitle() + ": " + box->text();
         // The reply runs inside the window's own event loop, once it is up.

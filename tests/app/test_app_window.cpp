@@ -101,6 +101,7 @@ void TestAppWindow::keysAndTheStateOfCommands() {
     QCOMPARE(run.View().m_nSelected, 1);
     const std::vector<int> game = Snapshot(run.View());
     run.PressKey(ID_NEXT_PANE);
+    QVERIFY(run.frame->ToolBar()->isVisible() && run.frame->StatusBar()->isVisible());
     run.PressKey(ID_PREV_PANE);
     run.View().m_bEnablePlay = false; // behind the window's back
     run.PressKey(ID_GAME_PLAY);
