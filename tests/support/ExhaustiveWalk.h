@@ -3,10 +3,7 @@
 // The invariants are checked after every click, Start and Play.
 #pragma once
 
-#include "support/AssertTrap.h"
-#include "support/GameDriver.h"
-#include "support/RecordingHost.h"
-#include "support/ScriptedRuntime.h"
+#include "support/TestGame.h"
 
 #include <algorithm>
 #include <array>
@@ -28,28 +25,26 @@ public:
     WalkResult Run(int nTotal, int nMaxTake, int nOrder) {
         m_result = WalkResult();
         m_seen.clear();
-        m_path = "N " + std::to_string(nTotal) + ", M " + std::to_string(nMaxTake) +
-                 (nOrder == 0 ? ", first:" : ", second:");
         const int period = nMaxTake % 2 == 0 ? nMaxTake + 2 : 2 * nMaxTake + 2;
         // The side to move first can force a win unless N leaves 1 modulo the period.
         m_playerWins = (nOrder == 0) != (nTotal % period == 1);
-        CZeltaroView view;
-        view.SetHost(&m_host);
-        view.SetRuntime(&m_runtime);
+        CZeltaroView view = m_game.view;
         GameDriver::ChooseSettings(view, nTotal, nMaxTake, nOrder);
-        Branch(view, 0);
+        Branch(view, 0,
+               "N " + std::to_string(nTotal) + ", M " + std::to_string(nMaxTake) +
+                   (nOrder == 0 ? ", first:" : ", second:"));
         return m_result;
     }
 
 private:
     // Starts the game (take 0) or plays the take, on a copy of the view, once for every random
     // take the computer may draw (once when it draws none), and goes on from each outcome.
-    void Branch(const CZeltaroView& view, int take) {
+    void Branch(const CZeltaroView& view, int take, const std::string& before) {
         for (int draw = 1; draw <= view.m_nMaxTake && m_result.failure.empty(); ++draw) {
             CZeltaroView next = view;
-            m_runtime.script.assign(1, draw - 1);
-            m_host.Clear();
-            const int draws = m_runtime.draws;
+            m_game.runtime.script.assign(1, draw - 1);
+            m_game.host.Clear();
+            const int draws = m_game.runtime.draws;
             if (take == 0) {
                 next.OnStart();
             } else {
@@ -57,37 +52,36 @@ private:
                 next.OnPlay();
                 ++m_result.plays;
             }
-            const bool drew = m_runtime.draws != draws;
-            const std::size_t length = m_path.size();
-            m_path += (take == 0 ? " Start" : " takes " + std::to_string(take)) +
-                      (drew ? ", draws " + std::to_string(draw) + ";" : ";");
+            const bool drew = m_game.runtime.draws != draws;
+            const std::string path = before +
+                                     (take == 0 ? " Start" : " takes " + std::to_string(take)) +
+                                     (drew ? ", draws " + std::to_string(draw) + ";" : ";");
             next.AssertValid();
-            if (m_trap.Failed())
-                m_result.failure = m_path + " " + m_trap.First();
+            if (m_game.trap.Failed())
+                m_result.failure = path + " " + m_game.trap.First();
             else if (m_playerWins && next.m_nTurn == 0 && !next.m_bRandomPhase)
-                m_result.failure = m_path + " the computer left the random phase";
-            else if (next.m_nTurn == 2)
-                Finish();
-            else
-                Walk(next);
-            m_path.resize(length);
+                m_result.failure = path + " the computer left the random phase";
+            else if (next.m_nTurn != 2)
+                Walk(next, path);
+            else if (++m_result.games > 0 && !EndsWithTheVerdict())
+                m_result.failure = path + " the game does not end with the verdict expected";
             if (!drew)
                 break;
         }
     }
 
-    void Walk(const CZeltaroView& view) {
+    void Walk(const CZeltaroView& view, const std::string& path) {
         if (m_memoise && !m_seen.insert(KeyOf(view)).second)
             return;
         int first = 1;
         int last = std::min(view.m_nMaxTake, GameDriver::ItemsOnBoard(view));
         if (m_playerWins) {
             if (ExpectedTake(view) < first || ExpectedTake(view) > last)
-                m_result.failure = m_path + " the expected take cannot be made";
+                m_result.failure = path + " the expected take cannot be made";
             first = last = ExpectedTake(view);
         }
         for (int take = first; take <= last && m_result.failure.empty(); ++take)
-            Branch(view, take);
+            Branch(view, take, path);
     }
 
     // The take the computer expects: before its first answer, the one that leaves the
@@ -107,13 +101,11 @@ private:
         return peek.m_nQueryReply;
     }
 
-    void Finish() {
-        ++m_result.games;
-        const char* verdict =
-            m_playerWins ? "     Браво! Вие спечелихте" : "Вие загубихте! Опитайте пак";
-        if (m_host.boxes.size() != 1 || m_host.boxes[0].text != verdict ||
-            m_host.boxes[0].caption != "ZELTARO")
-            m_result.failure = m_path + " the game does not end with \"" + verdict + "\"";
+    bool EndsWithTheVerdict() const {
+        using namespace GameTexts;
+        const std::vector<ShownBox>& boxes = m_game.host.boxes;
+        return boxes.size() == 1 && boxes[0].caption == kVerdictCaption &&
+               boxes[0].text == (m_playerWins ? kPlayerWins : kPlayerLoses);
     }
 
     using Key = std::array<int, 12>;
@@ -125,10 +117,7 @@ private:
 
     bool m_memoise;
     bool m_playerWins = false;
-    AssertTrap m_trap;
-    RecordingHost m_host;
-    ScriptedRuntime m_runtime;
+    TestGame m_game; // the trap, and the host and runtime every view of the walk shares
     WalkResult m_result;
     std::set<Key> m_seen;
-    std::string m_path;
 };

@@ -9,13 +9,18 @@
 
 class ScriptedRuntime final : public Runtime {
 public:
-    void srand(unsigned int seed) override { seeds.push_back(seed); }
+    void srand(unsigned int seed) override {
+        seeds.push_back(seed);
+        state = seed;
+    }
 
-    // The next scripted draw; once the script is used up, the generator (if set) or zero.
+    // The next scripted draw; once the script is used up, the generator (if set), the C
+    // library's own sequence from the last seed (if asked for), or zero.
     int rand() override {
         ++draws;
+        state = state * 1103515245u + 12345u;
         if (script.empty())
-            return generator ? generator() : 0;
+            return generator ? generator() : fromSeed ? int(state >> 16 & 0x7fff) : 0;
         const int value = script.front();
         script.pop_front();
         return value;
@@ -31,6 +36,8 @@ public:
 
     std::deque<int> script;
     std::function<int()> generator;
+    bool fromSeed = false;
+    unsigned int state = 1;
     std::time_t now = 1'200'000'000;
     std::vector<unsigned int> seeds;
     int draws = 0;

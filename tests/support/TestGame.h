@@ -1,11 +1,102 @@
-// A view wired to a recording host, a scripted runtime and a trap for failed invariant checks,
-// and the texts the game shows, for tests that play without a window.
+// The game without a window: a host that records repaints and message boxes, the settings
+// dialog run on plain values, the player's takes as clicks, a view wired to all of them with a
+// scripted runtime and a trap for failed invariant checks, and the texts the game shows.
 #pragma once
 
+#include "platform/Dialog.h"
+#include "platform/WndHost.h"
+#include "resources/resource.h"
 #include "support/AssertTrap.h"
-#include "support/RecordingHost.h"
 #include "support/ScriptedRuntime.h"
 #include "view/ZeltaroView.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+struct Repaint {
+    bool whole; // the whole view, not one rectangle
+    CRect rect;
+    bool erase;
+};
+
+struct ShownBox {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// Records repaint requests and message boxes instead of showing them; every box answers OK.
+class RecordingHost final : public IWndHost {
+public:
+    void InvalidateRect(const CRect* rect, bool bErase) override {
+        repaints.push_back(Repaint{rect == nullptr, rect != nullptr ? *rect : CRect(), bErase});
+    }
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override {
+        boxes.push_back(ShownBox{text, caption, nType});
+        if (onMessageBox)
+            onMessageBox(boxes.back());
+        return IDOK;
+    }
+    void Clear() {
+        repaints.clear();
+        boxes.clear();
+    }
+
+    std::vector<Repaint> repaints;
+    std::vector<ShownBox> boxes;
+    // Runs while a box is "open", to look at the state the player sees behind it.
+    std::function<void(const ShownBox&)> onMessageBox;
+};
+
+namespace GameDriver {
+
+// Chooses N, M and the order in the settings dialog, run on plain values, and presses OK.
+inline void ChooseSettings(CZeltaroView& view, int nTotal, int nMaxTake, int nOrder) {
+    struct Runner final : IModalRunner, IDialogSite {
+        std::map<int, int> values;
+        int result = IDCANCEL;
+        int GetComboIndex(int nIDC) const override { return values.at(nIDC); }
+        void SetComboIndex(int nIDC, int nIndex) override { values[nIDC] = nIndex; }
+        int GetRadioIndex(int nIDC) const override { return values.at(nIDC); }
+        void SetRadioIndex(int nIDC, int nIndex) override { values[nIDC] = nIndex; }
+        void EndDialog(int nResult) override { result = nResult; }
+        int RunModal(CDialog& dialog) override {
+            dialog.AttachSite(this);
+            dialog.OnCommand(IDOK);
+            dialog.AttachSite(nullptr);
+            return result;
+        }
+    } runner;
+    runner.values = {{IDC_TOTAL_COMBO, (nTotal - 21) / 2},
+                     {IDC_MAXTAKE_COMBO, nMaxTake - 2},
+                     {IDC_FIRST_RADIO, nOrder}};
+    IModalRunner* previous = CDialog::SetModalRunner(&runner);
+    view.OnGeneralSettings();
+    CDialog::SetModalRunner(previous);
+}
+
+inline int ItemsOnBoard(const CZeltaroView& view) {
+    int count = 0;
+    for (int k = 1; k <= view.m_nTotal; ++k)
+        count += view.Item(k).nTaken == 0 ? 1 : 0;
+    return count;
+}
+
+// Clicks the n lowest-numbered items on the board, checking the invariants after each click.
+inline void TakeItems(CZeltaroView& view, int n) {
+    for (int k = 1; k <= view.m_nTotal && n > 0; ++k) {
+        if (view.Item(k).nTaken == 0) {
+            const CRect r = CZeltaroView::ItemRect(k);
+            view.OnLButtonDown(0, CPoint(r.left + 25, r.top + 25));
+            view.AssertValid();
+            --n;
+        }
+    }
+}
+
+} // namespace GameDriver
 
 struct TestGame {
     TestGame() {
@@ -34,4 +125,7 @@ inline const char kVerdictCaption[] = "ZELTARO";
 inline const char kNothingTaken[] =
     "Не сте взели предмети!\nМоля вземете не повече от\nмаксимално допустимия брой предмети";
 inline const char kNothingTakenCaption[] = "ВНИМАНИЕ";
+inline const char kOverLimit[] = "Не може да вземате повече предмети от допустимото!\nМоля "
+                                 "натиснете бутона ''Направи ход''";
+inline const char kOverLimitCaption[] = " ВНИМАНИЕ";
 } // namespace GameTexts

@@ -1,0 +1,412 @@
+// The game on real widgets, offscreen: where clicks hit the board, what each step of a game's
+// life leaves (the commands offered, the settings in force, the selection with its limit and
+// Back, the message boxes and the picture), what each change repaints, and the settings
+// dialog's window, lists and tab order.
+#include "platform/qt/QtModalRunner.h"
+#include "platform/qt/TemplateDialog.h"
+#include "platform/qt/ViewWidget.h"
+#include "support/TestGame.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The five game commands, by the names the scripts use.
+const QStringList kCommandNames = QString("settings start play back new").split(' ');
+const UINT kCommands[] = {ID_GAME_SETTINGS, ID_GAME_START, ID_GAME_PLAY, ID_EDIT_UNDO, ID_GAME_NEW};
+
+template <typename T> T* Child(QWidget* parent, const char* name) {
+    return parent != nullptr ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// A command's state as its update handler reports it; the platform issues it only when enabled.
+bool IsEnabled(CZeltaroView& view, UINT nID) {
+    CCmdUI ui(nID);
+    view.OnUpdateCommand(&ui);
+    return ui.m_bEnableChanged && ui.m_bEnabled;
+}
+bool Issue(CZeltaroView& view, UINT nID) { return IsEnabled(view, nID) && view.OnCommand(nID); }
+
+// Runs the action on the modal window once it is open: from a timer, which fires inside the
+// dialog's own event loop. Looks again a few times, then hands over null.
+void WhenModalOpens(std::function<void(QWidget*)> action, int retries = 20) {
+    QTimer::singleShot(retries == 20 ? 0 : 10, [action = std::move(action), retries]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr && retries > 0)
+            WhenModalOpens(std::move(action), retries - 1);
+        else
+            action(modal);
+    });
+}
+
+// Opens the settings dialog through its command and, once it is open and active (so that keys
+// reach it), lets the action work its widgets and close it; tells whether it opened.
+bool RunSettings(CZeltaroView& view, std::function<void(TemplateDialog&)> action) {
+    if (!IsEnabled(view, ID_GAME_SETTINGS))
+        return false;
+    auto found = std::make_shared<bool>(false);
+    WhenModalOpens([found, action = std::move(action)](QWidget* modal) {
+        auto* dialog = qobject_cast<TemplateDialog*>(modal);
+        if ((*found = dialog != nullptr) && QTest::qWaitForWindowActive(dialog))
+            action(*dialog);
+        else if (modal != nullptr)
+            modal->close();
+    });
+    view.OnCommand(ID_GAME_SETTINGS);
+    return *found;
+}
+
+// Names each message box as it is shown, by the game's texts ("?" for any other box, or one
+// with an icon or more buttons), and closes it with its OK button.
+class BoxWatcher final : public QObject {
+public:
+    BoxWatcher() { qApp->installEventFilter(this); }
+    ~BoxWatcher() override { qApp->removeEventFilter(this); }
+    QStringList boxes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        using namespace GameTexts;
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box == nullptr || event->type() != QEvent::Show)
+            return false;
+        const char* const known[][3] = {{"limit", kOverLimitCaption, kOverLimit},
+                                        {"warned", kNothingTakenCaption, kNothingTaken},
+                                        {"won", kVerdictCaption, kPlayerWins},
+                                        {"lost", kVerdictCaption, kPlayerLoses}};
+        boxes << "?";
+        for (const auto& [name, caption, text] : known) {
+            if (box->windowTitle() == caption && box->text() == text &&
+                box->icon() == QMessageBox::NoIcon && box->standardButtons() == QMessageBox::Ok)
+                boxes.last() = name;
+        }
+        QMetaObject::invokeMethod(
+            box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+// The centre of item k's square, and a rectangle, in the view's pixels.
+QPoint ItemCentre(int k) {
+    const CRect r = CZeltaroView::ItemRect(k);
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// Runs the dialogs as Qt dialogs while it lives.
+struct QtDialogs {
+    QtModalRunner runner;
+    IModalRunner* previous = CDialog::SetModalRunner(&runner);
+    ~QtDialogs() { CDialog::SetModalRunner(previous); }
+};
+
+// The game in its widget, shown offscreen, with the Qt dialogs; every random take is 1.
+struct ShownGame {
+    ShownGame() {
+        view.SetRuntime(&runtime);
+        widget.resize(640, 320);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    }
+
+    void Click(QPoint p) { QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, p); }
+    // The items 1 to N off the board.
+    QString Removed() const {
+        QString removed;
+        for (int k = 1; k <= view.m_nTotal; ++k)
+            removed += view.Item(k).nTaken == 1 ? QString(" %1").arg(k) : QString();
+        return removed.trimmed();
+    }
+    // The view painted afresh, whole.
+    QImage Painted() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    QtDialogs dialogs;
+    ScriptedRuntime runtime;
+    CZeltaroView view;
+    ViewWidget widget{view};
+    BoxWatcher watcher;
+};
+
+const QColor kGrey(128, 128, 128);
+const QColor kWhite(255, 255, 255);
+
+bool HasDarkPixels(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixelColor(x, y).lightness() < 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+// What the picture shows: each line of text drawn ("?" after one drawn in part), ink anywhere
+// else, "discs" when exactly the items on the board are grey discs in white outlines, and a
+// background that is not white in a square's corner or a gap.
+QString Picture(ShownGame& g) {
+    const QImage image = g.Painted();
+    const std::pair<const char*, std::vector<QRect>> parts[] = {
+        {"line", {{10, 10, 200, 16}}},
+        {"max", {{10, 30, 200, 16}, {400, 30, 20, 16}}},
+        {"totals", {{460, 10, 60, 36}, {575, 10, 20, 16}, {575, 30, 20, 16}}},
+        {"stray", {{0, 0, 640, 10}, {0, 0, 10, 60}, {0, 60, 640, 260}}}};
+    QStringList shown;
+    for (const auto& [name, areas] : parts) {
+        const auto dark = std::count_if(areas.begin(), areas.end(),
+                                        [&](const QRect& r) { return HasDarkPixels(image, r); });
+        if (dark > 0)
+            shown << QString(name) + (dark < long(areas.size()) ? "?" : "");
+    }
+    QString grey, onBoard;
+    for (int k = 1; k <= 39; ++k) {
+        const QPoint c = ItemCentre(k);
+        if (image.pixelColor(c) == kGrey && image.pixelColor(c.x() - 20, c.y()) == kGrey &&
+            image.pixelColor(c.x() - 24, c.y()) == kWhite)
+            grey += QString(" %1").arg(k);
+        if (k <= g.view.m_nTotal && g.view.Item(k).nTaken == 0)
+            onBoard += QString(" %1").arg(k);
+    }
+    if (!grey.isEmpty())
+        shown << (grey == onBoard ? "discs" : "discs?" + grey);
+    if (image.pixelColor(51, 71) != kWhite || image.pixelColor(102, 95) != kWhite)
+        shown << "background?";
+    return shown.join(' ');
+}
+
+// Picks an entry with the mouse: opens the list and clicks the entry in it.
+void PickWithMouse(QComboBox* box, const QString& text) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    QAbstractItemView* list = box->view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    // A release too soon after the list opens counts as the end of the opening click.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QModelIndex index = list->model()->index(box->findText(text), 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualRect(index).center());
+}
+
+// Runs one step of a script: the settings dialog closed by OK, Cancel or Escape untouched,
+// with "39", "7" and "Втори" picked by mouse and OK, or with N, M and the order set; a click
+// on an item or at a point; one item a turn to the end of the game; a command, dropped when
+// it is not offered.
+void Step(ShownGame& g, const QString& step) {
+    const QStringList v = step.section(':', 1).split(',');
+    if (step == "ok" || step == "cancel" || step == "esc" || step == "pick") {
+        RunSettings(g.view, [step](TemplateDialog& d) {
+            if (step == "pick") {
+                PickWithMouse(Child<QComboBox>(&d, "IDC_TOTAL_COMBO"), "39");
+                PickWithMouse(Child<QComboBox>(&d, "IDC_MAXTAKE_COMBO"), "7");
+                QTest::mouseClick(Child<QRadioButton>(&d, "IDC_SECOND_RADIO"), Qt::LeftButton);
+            }
+            if (step == "esc")
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                QTest::mouseClick(Child<QPushButton>(&d, step == "cancel" ? "IDCANCEL" : "IDOK"),
+                                  Qt::LeftButton);
+        });
+    } else if (step.startsWith("set:")) {
+        GameDriver::ChooseSettings(g.view, v[0].toInt(), v[1].toInt(), v[2].toInt());
+    } else if (step.startsWith("click:") || step.startsWith("at:")) {
+        g.Click(v.size() == 2 ? QPoint(v[0].toInt(), v[1].toInt()) : ItemCentre(v[0].toInt()));
+    } else if (step == "finish") {
+        for (int moves = 0; g.view.m_nTurn == 0 && moves < 50; ++moves) {
+            int lowest = 1;
+            while (g.view.Item(lowest).nTaken == 1)
+                ++lowest;
+            g.Click(ItemCentre(lowest));
+            Issue(g.view, ID_GAME_PLAY);
+        }
+    } else {
+        QVERIFY2(kCommandNames.contains(step), qPrintable(step));
+        Issue(g.view, kCommands[kCommandNames.indexOf(step)]);
+    }
+}
+
+QStringList Entries(const QComboBox* box) {
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
+    return entries;
+}
+
+// The focus as Tab moves it round the dialog, from where it is.
+QString TabRound() {
+    QStringList names;
+    for (int i = 0; i < 7; ++i) {
+        names << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names.join(' ');
+}
+
+} // namespace
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachStepLeaves_data();
+    void eachStepLeaves();
+    void repaintsStayWithinTheAreaAskedFor();
+    // A caption without a close box, the two lists in order with "21" and "4" chosen,
+    // "Първи" checked, OK the default button, a closed list as tall as one entry.
+    void settingsDialogOpensAsItsTemplateSays() {
+        QtDialogs dialogs;
+        CZeltaroView view;
+        QVERIFY(RunSettings(view, [](TemplateDialog& d) {
+            auto* totals = Child<QComboBox>(&d, "IDC_TOTAL_COMBO");
+            auto* takes = Child<QComboBox>(&d, "IDC_MAXTAKE_COMBO");
+            QCOMPARE(d.windowTitle(), QString::fromUtf8("Общи настройки"));
+            QVERIFY(!(d.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
+            QCOMPARE(Entries(totals), QString("21 23 25 27 29 31 33 35 37 39").split(' '));
+            QCOMPARE(Entries(takes), QString("2 3 4 5 6 7").split(' '));
+            QCOMPARE(totals->currentText() + takes->currentText(), QString("214"));
+            QVERIFY(Child<QRadioButton>(&d, "IDC_FIRST_RADIO")->isChecked());
+            QCOMPARE(d.findChild<QGroupBox*>()->title(), QString::fromUtf8("Влез в играта"));
+            QVERIFY(Child<QPushButton>(&d, "IDOK")->isDefault());
+            QCOMPARE(totals->height(), totals->sizeHint().height());
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(d.Ended() && d.Result() == IDCANCEL);
+        }));
+    }
+
+    // Tab visits the controls in template order from OK, where the dialog opens, and enters
+    // the radio pair at its checked button.
+    void settingsDialogTabVisitsTheTemplateOrder() {
+        QtDialogs dialogs;
+        CZeltaroView view;
+        QString rounds;
+        QVERIFY(RunSettings(view, [&](TemplateDialog& d) {
+            rounds = TabRound();
+            QTest::mouseClick(Child<QRadioButton>(&d, "IDC_SECOND_RADIO"), Qt::LeftButton);
+            Child<QPushButton>(&d, "IDOK")->setFocus();
+            rounds += " / " + TabRound();
+            Child<QPushButton>(&d, "IDCANCEL")->click();
+        }));
+        QCOMPARE(rounds, "IDOK IDCANCEL IDC_TOTAL_COMBO IDC_MAXTAKE_COMBO IDC_FIRST_RADIO IDOK "
+                         "IDCANCEL / IDOK IDCANCEL IDC_TOTAL_COMBO IDC_MAXTAKE_COMBO "
+                         "IDC_SECOND_RADIO IDOK IDCANCEL");
+    }
+};
+
+void TestWidgets::eachStepLeaves_data() {
+    QTest::addColumn<QString>("offered");  // the commands offered
+    QTest::addColumn<QString>("settings"); // N, M, order, turn state
+    QTest::addColumn<QString>("removed");  // the items off the board
+    QTest::addColumn<QString>("boxes");    // the message boxes shown
+    QTest::addColumn<QString>("picture");
+    // clang-format off
+    const char* const rows[][6] = {
+        {"launch", "settings start", "-1 -1 -1 2", "", "", ""},
+        {"ok", "start", "21 4 0 2", "", "", "line discs"},
+        {"cancel", "start", "25 4 0 2", "", "", "line discs"},
+        {"esc", "start", "25 4 0 2", "", "", "line discs"},
+        {"pick", "start", "39 7 1 2", "", "", "line discs"},
+        {"ok cancel click:1 at:102,95", "start", "21 4 0 2", "", "", "line discs"},
+        {"start", "play back new", "25 4 0 0", "", "", "line max totals discs"},
+        {"set:21,7,0 start at:50,70 at:594,119 at:50,125 at:99,229", "play back new", "21 7 0 0", "1 10 11 21", "", "line max totals discs"},
+        {"set:21,7,0 start at:99,119", "play back new", "21 7 0 0", "1", "", "line max totals discs"},
+        {"set:21,7,0 start at:52,72", "play back new", "21 7 0 0", "1", "", "line max totals discs"},
+        {"set:21,7,0 start at:100,70 at:99,120 at:49,95 at:75,69 at:102,95 at:75,122 at:595,95 at:130,205 at:75,260 at:580,20", "play back new", "21 7 0 0", "", "", "line max totals discs"},
+        {"set:21,4,1 start", "back new", "21 4 1 0", "1 2", "", "line max totals discs"},
+        {"set:21,4,1 start at:102,95", "play back new", "21 4 1 0", "1 2", "", "line max totals discs"},
+        {"set:25,4,1 start", "back new", "25 4 1 0", "1", "", "line max totals discs"},
+        {"set:25,4,1 start click:10", "play back new", "25 4 1 0", "1 10", "", "line max totals discs"},
+        {"set:21,2,0 start click:5 click:7 at:300,300 click:1 back", "play back new", "21 2 0 1", "5 7", "limit", "line max totals discs"},
+        {"set:21,2,0 start click:5 click:7 click:1 play click:9", "play back new", "21 2 0 0", "1 2 5 7 9", "limit", "line max totals discs"},
+        {"start click:12 click:4 click:9 click:9 back", "play back new", "25 4 0 0", "9 12", "", "line max totals discs"},
+        {"start click:12 click:4 click:9 back back back back", "play back new", "25 4 0 0", "", "", "line max totals discs"},
+        {"set:23,3,1 start click:20 back back", "play back new", "23 3 1 0", "2 3 20", "", "line max totals discs"},
+        {"start click:24 play", "play back new", "25 4 0 0", "1 24", "", "line max totals discs"},
+        {"start play", "play back new", "25 4 0 0", "", "warned", "line max totals discs"},
+        {"start finish back click:3", "back new", "25 4 0 2", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25", "lost", "line max totals"},
+        {"start click:3 new", "settings start", "25 4 0 2", "", "", "line max totals"},
+        {"start finish new click:1", "settings start", "25 4 0 2", "", "lost", "line max totals"},
+        {"start new set:23,3,0", "start", "23 3 0 2", "", "", "line max totals"},
+        {"set:31,5,1 start new start", "back new", "31 5 1 0", "1", "", "line max totals discs"},
+        {"set:39,7,1 start click:39 play new start", "back new", "39 7 1 0", "1 2 3 4 5 6", "", "line max totals discs"},
+        {"set:39,7,1 start new cancel", "start", "25 4 0 2", "", "", "line max totals"},
+        {"set:39,7,1 start new set:23,3,0 start", "play back new", "23 3 0 0", "", "", "line max totals discs"},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5];
+}
+
+// Each script from launch, with the invariants after each step.
+void TestWidgets::eachStepLeaves() {
+    QFETCH(QString, offered);
+    QFETCH(QString, settings);
+    ShownGame g;
+    for (const QString& step : QString(QTest::currentDataTag()).split(' ')) {
+        if (step != "launch")
+            Step(g, step);
+        g.view.AssertValid();
+    }
+    QStringList commands;
+    for (int i = 0; i < kCommandNames.size(); ++i)
+        commands << (IsEnabled(g.view, kCommands[i]) ? kCommandNames[i] : QString());
+    QCOMPARE(commands.join(' ').simplified(), offered);
+    QCOMPARE(QString::asprintf("%d %d %d %d", g.view.m_nTotal, g.view.m_nMaxTake, g.view.m_nOrder,
+                               g.view.m_nTurn),
+             settings);
+    QTEST(g.Removed(), "removed");
+    QTEST(g.watcher.boxes.join(' '), "boxes");
+    QTEST(Picture(g), "picture");
+}
+
+// A click repaints its square; Play the computer's squares and the totals; New game the whole
+// view. Repainting a square changes that disc alone on the screen.
+void TestWidgets::repaintsStayWithinTheAreaAskedFor() {
+    ShownGame g;
+    QVERIFY(Issue(g.view, ID_GAME_START));
+    struct Recorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } recorder;
+    QCoreApplication::processEvents();
+    g.widget.installEventFilter(&recorder);
+    auto shown = [&g] {
+        QCoreApplication::processEvents();
+        return g.widget.screen()
+            ->grabWindow(g.widget.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    g.Click(ItemCentre(7));
+    QTRY_COMPARE(recorder.painted, QRegion(ToQRect(CZeltaroView::ItemRect(7))));
+    recorder.painted = QRegion();
+    QVERIFY(Issue(g.view, ID_GAME_PLAY)); // the computer takes item 1
+    QTRY_COMPARE(recorder.painted,
+                 QRegion(ToQRect(CZeltaroView::ItemRect(1))) + QRect(500, 5, 100, 45));
+
+    // Behind the view's back two items and a total change; one square is repainted.
+    const QImage before = shown();
+    TakeOffBoard(g.view.Item(5));
+    TakeOffBoard(g.view.Item(6));
+    g.view.m_nPlayerHeld = 88;
+    const CRect square = CZeltaroView::ItemRect(5);
+    g.view.InvalidateRect(&square, true);
+    const QImage after = shown();
+    auto outside = [&square](QImage image) {
+        QPainter(&image).fillRect(ToQRect(square), Qt::black);
+        return image;
+    };
+    QVERIFY(after != before);
+    QVERIFY(outside(after) == outside(before));
+
+    recorder.painted = QRegion();
+    QVERIFY(Issue(g.view, ID_GAME_NEW));
+    QTRY_COMPARE(recorder.painted, QRegion(g.widget.rect()));
+}
+
+QTEST_MAIN(TestWidgets)
+#include "test_widgets.moc"
