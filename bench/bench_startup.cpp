@@ -92,7 +92,7 @@ template <typename T> T Median(std::vector<T> values) {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup BARE_WINDOW GAME [RUNS]\n");
+        std::fprintf(stderr, "usage: bench_startup BARE_WINDOW GAME [RUNS [OTHER_GAME]]\n");
         return 2;
     }
     struct Program {
@@ -100,19 +100,21 @@ int main(int argc, char* argv[]) {
         const char* path;
         const char* argument;
     };
+    // Another build of the game, such as an earlier one, started in the same turns.
     const Program programs[] = {{"bare window", argv[1], nullptr},
                                 {"bare + text", argv[1], "--text"},
-                                {"zeltaro", argv[2], nullptr}};
-    constexpr int kCount = 3;
+                                {"zeltaro", argv[2], nullptr},
+                                {"other zeltaro", argc > 4 ? argv[4] : nullptr, nullptr}};
+    const int count = argc > 4 ? 4 : 3;
     const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
     setenv("ZELTARO_BENCH_FIRST_PAINT", "1", 1);
 
     // One start of each first, not counted: it brings the libraries into the page cache.
-    std::vector<double> ms[kCount];
-    std::vector<double> cpuMs[kCount];
-    std::vector<long> kb[kCount];
+    std::vector<double> ms[4];
+    std::vector<double> cpuMs[4];
+    std::vector<long> kb[4];
     for (int i = -1; i < runs; ++i) {
-        for (int p = 0; p < kCount; ++p) {
+        for (int p = 0; p < count; ++p) {
             Sample sample;
             if (!Run(programs[p].path, programs[p].argument, &sample)) {
                 std::fprintf(stderr, "bench_startup: %s reported no first paint\n",
@@ -127,12 +129,12 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    double wall[kCount];
-    double cpu[kCount];
-    double peak[kCount];
+    double wall[4];
+    double cpu[4];
+    double peak[4];
     std::printf("%d runs each, in turn; medians\n", runs);
     std::printf("%-22s %14s %14s %12s\n", "", "first paint ms", "CPU to it ms", "peak RSS kB");
-    for (int p = 0; p < kCount; ++p) {
+    for (int p = 0; p < count; ++p) {
         wall[p] = Median(ms[p]);
         cpu[p] = Median(cpuMs[p]);
         peak[p] = static_cast<double>(Median(kb[p]));
@@ -142,5 +144,8 @@ int main(int argc, char* argv[]) {
                 cpu[2] / cpu[0], peak[2] / peak[0]);
     std::printf("%-22s %14.3f %14.3f %12.3f\n", "zeltaro / bare + text", wall[2] / wall[1],
                 cpu[2] / cpu[1], peak[2] / peak[1]);
+    if (count == 4)
+        std::printf("%-22s %14.3f %14.3f %12.3f\n", "other / bare window", wall[3] / wall[0],
+                    cpu[3] / cpu[0], peak[3] / peak[0]);
     return 0;
 }
