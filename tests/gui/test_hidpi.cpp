@@ -8,112 +8,59 @@
 #include "view/ZeltaroView.h"
 
 #include <QApplication>
-#include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolBar>
-#include <QToolButton>
-#include <QtMath>
 #include <QtTest>
-
-#include <algorithm>
-#include <optional>
 
 namespace {
 
 constexpr int kRatio = 2;
-const QColor kGrey(128, 128, 128);
+// Set before the test's application starts: every screen has two device pixels to the pixel.
+const bool kDoubled = qputenv("QT_SCALE_FACTOR", QByteArray::number(kRatio));
 
-// The view of a game just started with the defaults, on the high-density screen.
-struct Board {
-    Board() {
-        view.SetRuntime(&runtime);
-        widget.resize(640, 320);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QVERIFY(view.OnCommand(ID_GAME_START)); // offered at launch
-    }
-
-    // As the screen shows it: in device pixels.
-    QImage Device() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    // As a screen of one device pixel to the pixel would show it.
-    QImage Plain() {
-        QImage image(widget.size(), QImage::Format_RGB32);
-        image.setDevicePixelRatio(1);
-        widget.render(&image);
-        return image;
-    }
-
-    ScriptedRuntime runtime;
-    CZeltaroView view;
-    ViewWidget widget{view};
+// What the area holds: the bounds of its dark pixels, how many are dark and how many half-tone,
+// and how many are exactly the discs' grey.
+struct Pixels {
+    QRect ink, grey;
+    int dark = 0, edge = 0, greys = 0;
 };
 
-// How far from the point the disc's grey reaches in the direction of the angle, in pixels.
-double GreyReach(const QImage& image, QPoint centre, double degrees) {
-    const double a = qDegreesToRadians(degrees);
-    double reach = 0;
-    for (double d = 0; d < 80; d += 0.25) {
-        const QPoint p = centre + QPointF(d * std::cos(a), d * std::sin(a)).toPoint();
-        if (!image.rect().contains(p) || image.pixelColor(p) != kGrey)
-            break;
-        reach = d;
-    }
-    return reach;
-}
-
-// The smallest rectangle round the dark pixels in the area.
-QRect InkBounds(const QImage& image, const QRect& area) {
-    QRect bounds;
+Pixels Measure(const QImage& image, const QRect& area) {
+    Pixels p;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixelColor(x, y).lightness() < 128)
-                bounds |= QRect(x, y, 1, 1);
+            const int g = qGray(image.pixel(x, y));
+            p.ink |= g < 128 ? QRect(x, y, 1, 1) : QRect();
+            p.dark += g < 64 ? 1 : 0;
+            p.edge += g >= 64 && g < 192 ? 1 : 0;
+            const bool grey = image.pixel(x, y) == qRgb(128, 128, 128);
+            p.grey |= grey ? QRect(x, y, 1, 1) : QRect();
+            p.greys += grey ? 1 : 0;
         }
     }
-    return bounds;
+    return p;
 }
 
-// How soft the dark pixels' edges are: the half-tone pixels for every dark one. Texts drawn at
-// twice the resolution have half as much edge for their ink; blown up, as much or more.
-double Softness(const QImage& image, const QRect& area) {
-    int dark = 0;
-    int half = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int grey = qGray(image.pixel(x, y));
-            dark += grey < 64 ? 1 : 0;
-            half += grey >= 64 && grey < 192 ? 1 : 0;
-        }
-    }
-    return dark == 0 ? 1e9 : double(half) / dark;
-}
-
-// Where the picture appears, whole and unchanged, in the larger one; opaque pixels only.
-std::optional<QPoint> Find(const QImage& haystack, const QImage& needle) {
+// Whether the picture appears, whole and unchanged, in the larger one; opaque pixels only.
+bool Contains(const QImage& haystack, const QImage& needle) {
     for (int oy = 0; oy + needle.height() <= haystack.height(); ++oy) {
         for (int ox = 0; ox + needle.width() <= haystack.width(); ++ox) {
             bool same = true;
             for (int y = 0; same && y < needle.height(); ++y) {
                 for (int x = 0; same && x < needle.width(); ++x) {
                     const QRgb n = needle.pixel(x, y);
-                    same = qAlpha(n) < 255 || haystack.pixel(ox + x, oy + y) == (n | 0xff000000);
+                    same = qAlpha(n) < 255 || haystack.pixel(ox + x, oy + y) == n;
                 }
             }
             if (same)
-                return QPoint(ox, oy);
+                return true;
         }
     }
-    return std::nullopt;
+    return false;
 }
 
-// The toolbar image of the button at position n of the strip, each pixel made a square of
-// ratio by ratio.
-QImage Doubled(const QImage& strip, const ToolBarResource& bar, int n) {
-    const QImage cell = strip.copy(n * bar.cxButton, 0, bar.cxButton, bar.cyButton);
-    return cell.scaled(cell.size() * kRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
-}
+QImage Argb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
 
 } // namespace
 
@@ -121,111 +68,85 @@ class TestHiDpi : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void discsStayRoundAtTwiceTheirPlace();
-    void textsKeepTheirProportions();
-    void toolbarImagesArePixelDoubled();
+    void initTestCase() {
+        m_view.SetRuntime(&m_runtime);
+        m_widget.resize(640, 320);
+        m_widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_widget));
+        QVERIFY(kDoubled);
+        QCOMPARE(m_widget.devicePixelRatio(), qreal(kRatio));
+        QVERIFY(m_view.OnCommand(ID_GAME_START)); // offered at launch
+    }
+
+    // Every disc's grey is centred on twice its centre, to the pixel, 22.5 pixels out to the
+    // two-pixel white rim, and fills a circle's share of its square.
+    void discsStayRoundAtTwiceTheirPlace() {
+        const QImage image = m_widget.grab().toImage();
+        for (int k = 1; k <= m_view.m_nTotal; ++k) {
+            const CRect r = CZeltaroView::ItemRect(k);
+            const QRect square(r.left * kRatio, r.top * kRatio, r.Width() * kRatio,
+                               r.Height() * kRatio);
+            const Pixels p = Measure(image, square);
+            QCOMPARE(p.grey.left() + p.grey.right(), square.left() + square.right());
+            QCOMPARE(p.grey.top() + p.grey.bottom(), square.top() + square.bottom());
+            QCOMPARE(p.grey.size(), QSize(45, 45) * kRatio);
+            QVERIFY2(qAbs(p.greys - M_PI / 4 * p.grey.width() * p.grey.height()) <
+                         p.grey.width() * 2.0,
+                     qPrintable(QString("item %1: %2 grey pixels").arg(k).arg(p.greys)));
+        }
+    }
+
+    // The texts above the board cover twice the extent, drawn at the screen's own resolution:
+    // half as many half-tone edge pixels for their ink as when blown up.
+    void textsKeepTheirProportions() {
+        QImage plain(m_widget.size(), QImage::Format_RGB32);
+        plain.setDevicePixelRatio(1);
+        m_widget.render(&plain);
+        const QImage dense = m_widget.grab().toImage();
+        const Pixels one = Measure(plain, QRect(0, 0, 640, 60));
+        const Pixels two = Measure(dense, QRect(0, 0, 640 * kRatio, 60 * kRatio));
+        QVERIFY(!one.ink.isEmpty());
+        for (const QPoint& d : {two.ink.topLeft() - one.ink.topLeft() * kRatio,
+                                two.ink.bottomRight() - one.ink.bottomRight() * kRatio})
+            QVERIFY(d.manhattanLength() <= 2 * kRatio);
+        QVERIFY(double(two.edge) / two.dark < 0.75 * double(one.edge) / one.dark);
+    }
+
+    // Each button shows its image with every pixel a two-by-two square, greyed as the style
+    // greys it while its command is unavailable.
+    void toolbarImagesArePixelDoubled() {
+        CMainFrame frame;
+        QCOMPARE(frame.OnCreate(), 0);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const ToolBarResource* bar = FindToolBar(IDR_MAINFRAME);
+        const QImage strip = Argb(QImage(QString::fromUtf8(bar->bitmap)));
+        QStyleOption greyed;
+        greyed.palette = QGuiApplication::palette();
+        int n = 0;
+        for (UINT nID : bar->items) {
+            if (nID == ID_SEPARATOR)
+                continue;
+            QAction* action = frame.Action(nID);
+            QWidget* button = frame.ToolBar()->widgetForAction(action);
+            const QSize size(bar->cxButton, bar->cyButton);
+            QImage want =
+                Argb(strip.copy(QRect(QPoint(n++ * size.width(), 0), size)).scaled(size * kRatio));
+            if (!action->isEnabled())
+                want = Argb(
+                    button->style()
+                        ->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(want), &greyed)
+                        .toImage());
+            QVERIFY2(Contains(Argb(button->grab().toImage()), want),
+                     qPrintable(QString("button %1").arg(n)));
+        }
+    }
+
+private:
+    ScriptedRuntime m_runtime;
+    CZeltaroView m_view;
+    ViewWidget m_widget{m_view};
 };
 
-void TestHiDpi::initTestCase() {
-    QWidget probe;
-    probe.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&probe));
-    QCOMPARE(probe.devicePixelRatio(), qreal(kRatio));
-}
-
-// Every disc on the board: grey at twice its centre, as far in each of sixteen directions, and
-// white in the corners of its square beyond the rim.
-void TestHiDpi::discsStayRoundAtTwiceTheirPlace() {
-    Board b;
-    const QImage image = b.Device();
-    QCOMPARE(image.size(), b.widget.size() * kRatio);
-    for (int k = 1; k <= b.view.m_nTotal; ++k) {
-        const CRect r = CZeltaroView::ItemRect(k);
-        const int half = r.Width() / 2;
-        const QPoint centre(kRatio * (r.left + half), kRatio * (r.top + half));
-        QCOMPARE(image.pixelColor(centre), kGrey);
-        double nearest = 1e9;
-        double farthest = 0;
-        for (int i = 0; i < 16; ++i) {
-            const double reach = GreyReach(image, centre, i * 22.5);
-            nearest = std::min(nearest, reach);
-            farthest = std::max(farthest, reach);
-        }
-        // The grey ends where the two-pixel white rim begins, 23 pixels out.
-        QVERIFY2(
-            nearest >= kRatio * 22 && farthest <= kRatio * 23.5,
-            qPrintable(QString("item %1: grey from %2 to %3").arg(k).arg(nearest).arg(farthest)));
-        QVERIFY2(farthest - nearest <= 2, qPrintable(QString("item %1 is not round").arg(k)));
-        for (int i = 0; i < 4; ++i) {
-            const double a = qDegreesToRadians(45.0 + 90 * i);
-            const QPointF beyond(std::cos(a) * kRatio * half, std::sin(a) * kRatio * half);
-            QCOMPARE(image.pixelColor(centre + beyond.toPoint()), QColor(Qt::white));
-        }
-    }
-}
-
-// The texts above the board cover twice the extent, and are drawn at the screen's own
-// resolution, not blown up.
-void TestHiDpi::textsKeepTheirProportions() {
-    Board b;
-    const QRect textBand(0, 0, 640, 60);
-    const QImage plainImage = b.Plain();
-    const QRect plain = InkBounds(plainImage, textBand);
-    const QImage device = b.Device();
-    const QRect dense =
-        InkBounds(device, QRect(textBand.topLeft() * kRatio, textBand.size() * kRatio));
-    QVERIFY(!plain.isEmpty());
-    const QRect expected(plain.topLeft() * kRatio, plain.size() * kRatio);
-    for (const auto& [got, want] :
-         {std::pair(dense.left(), expected.left()), std::pair(dense.top(), expected.top()),
-          std::pair(dense.right(), expected.right()),
-          std::pair(dense.bottom(), expected.bottom())}) {
-        QVERIFY2(
-            std::abs(got - want) <= 2 * kRatio,
-            qPrintable(QString("texts at %1 on the dense screen, %2 expected").arg(got).arg(want)));
-    }
-    QVERIFY(Softness(device, dense) < 0.75 * Softness(plainImage, plain));
-}
-
-// Each button shows its image with every pixel a sharp two-by-two square, greyed as the style
-// greys it while its command is unavailable.
-void TestHiDpi::toolbarImagesArePixelDoubled() {
-    CMainFrame frame;
-    QCOMPARE(frame.OnCreate(), 0);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    const ToolBarResource* bar = FindToolBar(IDR_MAINFRAME);
-    const QImage strip =
-        QImage(QString::fromUtf8(bar->bitmap)).convertToFormat(QImage::Format_ARGB32);
-    QStyleOption greyed;
-    greyed.palette = QGuiApplication::palette();
-    int n = 0;
-    for (UINT nID : bar->items) {
-        if (nID == ID_SEPARATOR)
-            continue;
-        QAction* action = frame.Action(nID);
-        auto* button = qobject_cast<QToolButton*>(frame.ToolBar()->widgetForAction(action));
-        QVERIFY(button != nullptr);
-        QImage expected = Doubled(strip, *bar, n);
-        if (!action->isEnabled()) {
-            expected =
-                button->style()
-                    ->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(expected), &greyed)
-                    .toImage()
-                    .convertToFormat(QImage::Format_ARGB32);
-        }
-        const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        QVERIFY2(Find(shown, expected).has_value(), qPrintable(QString("button %1").arg(n)));
-        ++n;
-    }
-}
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(kRatio));
-    QApplication app(argc, argv);
-    TestHiDpi test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestHiDpi)
 #include "test_hidpi.moc"

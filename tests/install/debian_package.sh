@@ -1,78 +1,113 @@
 #!/usr/bin/env bash
 # The Debian package as a player meets it: built with cpack, its control data and contents
 # checked, its dependencies resolved for a clean Debian system, unpacked into a scratch root,
-# then started from its menu entry on a virtual display (start_from_menu.sh).
+# then started from its menu entry on a virtual display, where the About box's "Правила" must
+# hand the desktop's opener the installed rules file.
 # Usage: debian_package.sh CPACK BUILD-DIR VERSION
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-cpack="$1"
-build="$2"
-version="$3"
+cpack="$1" build="$2" version="$3"
 app_id=org.zeltaro.Zeltaro
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+work=
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "${work:-/nonexistent}/program.log" ] && sed 's/^/  program: /' "$work/program.log" >&2
     exit 1
 }
 
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps xvfb-run xdotool xprop; do
-    command -v "$tool" >/dev/null || fail "$tool is missing: scripts/deps installs it"
-done
+# Waits up to $1 seconds for the command to succeed.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
 
-if ! "$cpack" --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log" >&2
-    fail "cpack could not build the package"
+# Without a display, brings up a virtual one and runs again inside it.
+if [ -z "${ZELTARO_IN_XVFB:-}" ]; then
+    for tool in "$cpack" dpkg-deb xvfb-run xdotool xprop; do
+        command -v "$tool" >/dev/null || fail "$tool is missing: scripts/deps installs it"
+    done
+    exec env ZELTARO_IN_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
 fi
+work="$(mktemp -d)"
+trap 'kill "${pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
+
+"$cpack" --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    fail "cpack could not build the package: $(tail -20 "$work/cpack.log")"
 deb="$work/out/zeltaro_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no package named $(basename "$deb") in: $(ls "$work/out")"
-echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 # Control data: the name, version and section a package manager shows, and the Qt runtime.
-dpkg-deb -f "$deb" >"$work/control"
-field() { sed -n "s/^$1: //p" "$work/control"; }
-[ "$(field Package)" = zeltaro ] || fail "Package: $(field Package)"
-[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
-[ "$(field Section)" = games ] || fail "Section: $(field Section)"
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
-depends="$(field Depends)"
+field() { dpkg-deb -f "$deb" "$1"; }
+control="$(field Package) $(field Version) $(field Section)"
+[ "$control" = "zeltaro $version games" ] || fail "control data: $control"
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
-    grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+    grep -Eq "(^|, )$lib( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $lib: $(field Depends)"
 done
 
 # Contents: everything under /usr, and every file the desktop and the program need.
-dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$work/files"
-outside="$(grep -v '^/usr/' "$work/files" || true)"
-[ -z "$outside" ] || fail "files outside /usr: $outside"
+files="$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$')"
+! grep -v '^/usr/' <<<"$files" || fail "files outside /usr"
+icons=/usr/share/icons/hicolor
 for f in /usr/bin/zeltaro /usr/share/zeltaro/HelpZeltaro.txt \
-    /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml \
-    /usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
-    grep -qx "$f" "$work/files" || fail "the package lacks $f"
-done
-for size in 16 32 48 64 128 256; do
-    f="/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
-    grep -qx "$f" "$work/files" || fail "the package lacks $f"
+    /usr/share/{applications/$app_id.desktop,metainfo/$app_id.metainfo.xml} \
+    $icons/scalable/apps/$app_id.svg $icons/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png; do
+    grep -qx "$f" <<<"$files" || fail "the package lacks $f"
 done
 
-# A clean Debian system: apt resolves the package against the archive's lists alone, as if
-# nothing were installed yet.
+# A clean Debian system: apt resolves the package against the archive's lists alone.
 if compgen -G "/var/lib/apt/lists/*_Packages*" >/dev/null; then
     : >"$work/empty-status"
-    if ! apt-get install -s --no-install-recommends -o Debug::NoLocking=true \
-        -o Dir::State::status="$work/empty-status" "$deb" >"$work/apt.log" 2>&1; then
-        tail -20 "$work/apt.log" >&2
-        fail "apt cannot install the package on a clean system"
-    fi
-    grep -q '^Inst zeltaro ' "$work/apt.log" || fail "apt would not install zeltaro"
-    echo "clean system: $(grep -c '^Inst ' "$work/apt.log") packages would be installed"
+    apt-get install -s --no-install-recommends -o Debug::NoLocking=true \
+        -o Dir::State::status="$work/empty-status" "$deb" >"$work/apt.log" 2>&1 &&
+        grep -q '^Inst zeltaro ' "$work/apt.log" ||
+        fail "apt cannot install the package on a clean system: $(tail -20 "$work/apt.log")"
 else
     echo "note: no package lists here (apt-get update), clean-system resolution not checked"
 fi
 
+# Started as a desktop menu does: the entry's command, without the file a menu may pass, found
+# on the PATH, in the home folder; the desktop's opener notes what it is asked to open.
 root="$work/root"
 dpkg -x "$deb" "$root"
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-    bash "$here/start_from_menu.sh" "$root" "$work/session"
+entry="$root/usr/share/applications/$app_id.desktop"
+mkdir -p "$work/home" "$work/opener"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/opened" >"$work/opener/xdg-open"
+chmod +x "$work/opener/xdg-open"
+command="$(sed -n 's/^Exec=//p' "$entry" | sed 's/ *%[fFuUick]//g')"
+export PATH="$work/opener:$root/usr/bin:$PATH"
+[ "$(command -v "${command%% *}")" = "$root/usr/bin/zeltaro" ] ||
+    fail "the entry's command '$command' is not the installed program"
+cd "$work/home"
+env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
+    -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    sh -c "exec $command" >"$work/program.log" 2>&1 &
+pid=$!
+
+window="$(timeout 30 xdotool search --sync --onlyvisible --name 'Zeltaro' | head -1)" ||
+    fail "no window appeared"
+title="$(xdotool getwindowname "$window")"
+[ "$title" = "Untitled - Zeltaro" ] || fail "the main window's title is '$title'"
+# The desktop ties the window to its menu entry and icon by its class.
+xprop -id "$window" WM_CLASS | grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$entry")\"\$" ||
+    fail "the window's $(xprop -id "$window" WM_CLASS) is not the entry's StartupWMClass"
+
+# Alt lights the menu bar, Left wraps round to its last menu, "Помощ"; Down opens it on its
+# only item, "относно играта". In the About box "Добре" has the focus; "Правила" is next.
+xdotool windowfocus --sync "$window"
+xdotool key alt
+xdotool key Left Down Return
+about="$(timeout 10 xdotool search --sync --onlyvisible --name '^About Zeltaro$' | head -1)" ||
+    fail "the About box did not open"
+xdotool windowfocus --sync "$about"
+xdotool key Tab space
+wait_for 10 test -s "$work/opened" || fail "\"Правила\" opened nothing"
+rules="file://$(realpath "$root/usr/share/zeltaro/HelpZeltaro.txt")"
+[ "$(head -1 "$work/opened")" = "$rules" ] || fail "\"Правила\" opened $(head -1 "$work/opened"), not $rules"
+about_gone() { ! xdotool search --onlyvisible --name '^About Zeltaro$' >/dev/null; }
+wait_for 10 about_gone || fail "the About box stayed open"
+kill -0 "$pid" 2>/dev/null || fail "the program ended"
 echo "OK"
