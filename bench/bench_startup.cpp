@@ -113,8 +113,12 @@ int main(int argc, char* argv[]) {
     std::vector<double> ms[4];
     std::vector<double> cpuMs[4];
     std::vector<long> kb[4];
+    // Each round starts with the next program, so that none always follows the same one; and
+    // each start waits a moment for the one before to have gone.
     for (int i = -1; i < runs; ++i) {
-        for (int p = 0; p < count; ++p) {
+        for (int step = 0; step < count; ++step) {
+            const int p = (i + count + step) % count;
+            usleep(100000);
             Sample sample;
             if (!Run(programs[p].path, programs[p].argument, &sample)) {
                 std::fprintf(stderr, "bench_startup: %s reported no first paint\n",

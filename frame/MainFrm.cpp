@@ -84,9 +84,9 @@ int CMainFrame::OnCreate() {
         qWarning("Failed to create status bar");
         return -1;
     }
-    // The lock keys may change while any of the program's windows has the keyboard.
+    // The lock keys may change while any of the program's windows has the keyboard. They are
+    // first read after the window's first paint (see paintEvent).
     qApp->installEventFilter(this);
-    UpdateLockIndicators();
     UpdateCommandUI();
     return 0;
 }
@@ -345,6 +345,22 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && watched->isWindowType())
         UpdateLockIndicators();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Reading the lock keys takes several round trips to the X server, which would hold up the
+// window's first paint: they are read once that paint is on the screen, as the event posted
+// here arrives after it.
+void CMainFrame::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!m_bLocksAsked) {
+        m_bLocksAsked = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+}
+
+void CMainFrame::customEvent(QEvent* event) {
+    if (event->type() == QEvent::User)
+        UpdateLockIndicators();
 }
 
 // Another program may have changed them while this window was in the background.

@@ -71,6 +71,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void customEvent(QEvent* event) override;
 
 private:
     void CreateActions();
@@ -91,4 +93,5 @@ private:
     CCmdTarget* m_pAppTarget = nullptr;
     std::map<UINT, QAction*> m_actions;
     std::map<UINT, QLabel*> m_panes;
+    bool m_bLocksAsked = false; // the lock keys are first read once the window is painted
 };
