@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
                                 {"zeltaro", argv[2], nullptr},
                                 {"other zeltaro", argc > 4 ? argv[4] : nullptr, nullptr}};
     const int count = argc > 4 ? 4 : 3;
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 31;
     setenv("ZELTARO_BENCH_FIRST_PAINT", "1", 1);
 
     // One start of each first, not counted: it brings the libraries into the page cache.
