@@ -109,12 +109,12 @@ int main(int argc, char* argv[]) {
     const int runs = argc > 3 ? std::atoi(argv[3]) : 31;
     setenv("ZELTARO_BENCH_FIRST_PAINT", "1", 1);
 
-    // One start of each first, not counted: it brings the libraries into the page cache.
     std::vector<double> ms[4];
     std::vector<double> cpuMs[4];
     std::vector<long> kb[4];
-    // Each round starts with the next program, so that none always follows the same one; and
-    // each start waits a moment for the one before to have gone.
+    // One round first, not counted: it brings the libraries into the page cache. Each round
+    // starts with the next program, so that none always follows the same one, and each start
+    // waits a moment for the process before it to have gone.
     for (int i = -1; i < runs; ++i) {
         for (int step = 0; step < count; ++step) {
             const int p = (i + count + step) % count;
