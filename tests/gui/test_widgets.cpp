@@ -10,9 +10,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-#include <memory>
-
 namespace {
 
 // The five game commands, by the names the scripts use.
@@ -53,7 +50,8 @@ bool RunSettings(CZeltaroView& view, std::function<void(TemplateDialog&)> action
         auto* dialog = qobject_cast<TemplateDialog*>(modal);
         if ((*found = dialog != nullptr) && QTest::qWaitForWindowActive(dialog))
             action(*dialog);
-        else if (modal != nullptr)
+        // One the action left open, having failed half-way, is closed rather than left to hang.
+        if (modal != nullptr && modal->isVisible())
             modal->close();
     });
     view.OnCommand(ID_GAME_SETTINGS);
@@ -113,7 +111,9 @@ struct ShownGame {
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
     }
 
-    void Click(QPoint p) { QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, p); }
+    void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&widget, button, Qt::NoModifier, p);
+    }
     // The items 1 to N off the board.
     QString Removed() const {
         QString removed;
@@ -191,8 +191,8 @@ void PickWithMouse(QComboBox* box, const QString& text) {
 
 // Runs one step of a script: the settings dialog closed by OK, Cancel or Escape untouched,
 // with "39", "7" and "Втори" picked by mouse and OK, or with N, M and the order set; a click
-// on an item or at a point; one item a turn to the end of the game; a command, dropped when
-// it is not offered.
+// on an item or at a point, or a right click on an item; one item a turn to the end of the
+// game; a command, dropped when it is not offered.
 void Step(ShownGame& g, const QString& step) {
     const QStringList v = step.section(':', 1).split(',');
     if (step == "ok" || step == "cancel" || step == "esc" || step == "pick") {
@@ -210,8 +210,9 @@ void Step(ShownGame& g, const QString& step) {
         });
     } else if (step.startsWith("set:")) {
         GameDriver::ChooseSettings(g.view, v[0].toInt(), v[1].toInt(), v[2].toInt());
-    } else if (step.startsWith("click:") || step.startsWith("at:")) {
-        g.Click(v.size() == 2 ? QPoint(v[0].toInt(), v[1].toInt()) : ItemCentre(v[0].toInt()));
+    } else if (step.startsWith("click:") || step.startsWith("at:") || step.startsWith("right:")) {
+        g.Click(v.size() == 2 ? QPoint(v[0].toInt(), v[1].toInt()) : ItemCentre(v[0].toInt()),
+                step.startsWith("right:") ? Qt::RightButton : Qt::LeftButton);
     } else if (step == "finish") {
         for (int moves = 0; g.view.m_nTurn == 0 && moves < 50; ++moves) {
             int lowest = 1;
@@ -249,9 +250,121 @@ class TestWidgets : public QObject {
     Q_OBJECT
 
 private slots:
-    void eachStepLeaves_data();
-    void eachStepLeaves();
-    void repaintsStayWithinTheAreaAskedFor();
+    void eachStepLeaves_data() {
+        QTest::addColumn<QString>("offered");  // the commands offered
+        QTest::addColumn<QString>("settings"); // N, M, order, turn state
+        QTest::addColumn<QString>("removed");  // the items off the board
+        QTest::addColumn<QString>("boxes");    // the message boxes shown
+        QTest::addColumn<QString>("picture");
+        // clang-format off
+        const char* const rows[][6] = {
+            {"launch", "settings start", "-1 -1 -1 2", "", "", ""},
+            {"ok", "start", "21 4 0 2", "", "", "line discs"},
+            {"cancel", "start", "25 4 0 2", "", "", "line discs"},
+            {"esc", "start", "25 4 0 2", "", "", "line discs"},
+            {"pick", "start", "39 7 1 2", "", "", "line discs"},
+            {"ok cancel click:1 at:102,95", "start", "21 4 0 2", "", "", "line discs"},
+            {"start", "play back new", "25 4 0 0", "", "", "line max totals discs"},
+            {"set:21,7,0 start at:50,70 at:594,119 at:50,125 at:99,229", "play back new", "21 7 0 0", "1 10 11 21", "", "line max totals discs"},
+            {"set:21,7,0 start at:99,119", "play back new", "21 7 0 0", "1", "", "line max totals discs"},
+            {"set:21,7,0 start at:52,72", "play back new", "21 7 0 0", "1", "", "line max totals discs"},
+            {"set:21,7,0 start at:100,70 at:99,120 at:49,95 at:75,69 at:102,95 at:75,122 at:595,95 at:130,205 at:75,260 at:580,20", "play back new", "21 7 0 0", "", "", "line max totals discs"},
+            {"set:21,4,1 start", "back new", "21 4 1 0", "1 2", "", "line max totals discs"},
+            {"set:21,4,1 start at:102,95", "play back new", "21 4 1 0", "1 2", "", "line max totals discs"},
+            {"set:25,4,1 start", "back new", "25 4 1 0", "1", "", "line max totals discs"},
+            {"set:25,4,1 start click:10", "play back new", "25 4 1 0", "1 10", "", "line max totals discs"},
+            {"set:21,2,0 start click:5 click:7 at:300,300 click:1 back", "play back new", "21 2 0 1", "5 7", "limit", "line max totals discs"},
+            {"set:21,2,0 start click:5 click:7 click:1 play click:9", "play back new", "21 2 0 0", "1 2 5 7 9", "limit", "line max totals discs"},
+            {"start click:12 click:4 click:9 click:9 back", "play back new", "25 4 0 0", "9 12", "", "line max totals discs"},
+            {"start click:12 click:4 click:9 back back back back", "play back new", "25 4 0 0", "", "", "line max totals discs"},
+            {"set:23,3,1 start click:20 back back", "play back new", "23 3 1 0", "2 3 20", "", "line max totals discs"},
+            {"start right:5 click:24 play", "play back new", "25 4 0 0", "1 24", "", "line max totals discs"},
+            {"start play", "play back new", "25 4 0 0", "", "warned", "line max totals discs"},
+            {"start finish back click:3", "back new", "25 4 0 2", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25", "lost", "line max totals"},
+            {"start click:3 new", "settings start", "25 4 0 2", "", "", "line max totals"},
+            {"start finish new click:1", "settings start", "25 4 0 2", "", "lost", "line max totals"},
+            {"start new set:23,3,0", "start", "23 3 0 2", "", "", "line max totals"},
+            {"set:31,5,1 start new start", "back new", "31 5 1 0", "1", "", "line max totals discs"},
+            {"set:39,7,1 start click:39 play new start", "back new", "39 7 1 0", "1 2 3 4 5 6", "", "line max totals discs"},
+            {"set:39,7,1 start new cancel", "start", "25 4 0 2", "", "", "line max totals"},
+            {"set:39,7,1 start new set:23,3,0 start", "play back new", "23 3 0 0", "", "", "line max totals discs"},
+        };
+        // clang-format on
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5];
+    }
+
+    // Each script from launch, with the invariants after each step.
+    void eachStepLeaves() {
+        QFETCH(QString, offered);
+        QFETCH(QString, settings);
+        ShownGame g;
+        for (const QString& step : QString(QTest::currentDataTag()).split(' ')) {
+            if (step != "launch")
+                Step(g, step);
+            g.view.AssertValid();
+        }
+        QStringList commands;
+        for (int i = 0; i < kCommandNames.size(); ++i)
+            commands << (IsEnabled(g.view, kCommands[i]) ? kCommandNames[i] : QString());
+        QCOMPARE(commands.join(' ').simplified(), offered);
+        QCOMPARE(QString::asprintf("%d %d %d %d", g.view.m_nTotal, g.view.m_nMaxTake,
+                                   g.view.m_nOrder, g.view.m_nTurn),
+                 settings);
+        QTEST(g.Removed(), "removed");
+        QTEST(g.watcher.boxes.join(' '), "boxes");
+        QTEST(Picture(g), "picture");
+    }
+
+    // A click repaints its square; Play the computer's squares and the totals; New game the whole
+    // view. Repainting a square changes that disc alone on the screen.
+    void repaintsStayWithinTheAreaAskedFor() {
+        ShownGame g;
+        QVERIFY(Issue(g.view, ID_GAME_START));
+        struct Recorder : QObject {
+            QRegion painted;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint)
+                    painted += static_cast<QPaintEvent*>(event)->region();
+                return false;
+            }
+        } recorder;
+        QCoreApplication::processEvents();
+        g.widget.installEventFilter(&recorder);
+        auto shown = [&g] {
+            QCoreApplication::processEvents();
+            return g.widget.screen()
+                ->grabWindow(g.widget.winId())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        g.Click(ItemCentre(7));
+        QTRY_COMPARE(recorder.painted, QRegion(ToQRect(CZeltaroView::ItemRect(7))));
+        recorder.painted = QRegion();
+        QVERIFY(Issue(g.view, ID_GAME_PLAY)); // the computer takes item 1
+        QTRY_COMPARE(recorder.painted,
+                     QRegion(ToQRect(CZeltaroView::ItemRect(1))) + QRect(500, 5, 100, 45));
+
+        // Behind the view's back two items and a total change; one square is repainted.
+        const QImage before = shown();
+        TakeOffBoard(g.view.Item(5));
+        TakeOffBoard(g.view.Item(6));
+        g.view.m_nPlayerHeld = 88;
+        const CRect square = CZeltaroView::ItemRect(5);
+        g.view.InvalidateRect(&square, true);
+        QImage after;
+        QTRY_VERIFY((after = shown()) != before);
+        auto outside = [&square](QImage image) {
+            QPainter(&image).fillRect(ToQRect(square), Qt::black);
+            return image;
+        };
+        QVERIFY(outside(after) == outside(before));
+
+        recorder.painted = QRegion();
+        QVERIFY(Issue(g.view, ID_GAME_NEW));
+        QTRY_COMPARE(recorder.painted, QRegion(g.widget.rect()));
+    }
+
     // A caption without a close box, the two lists in order with "21" and "4" chosen,
     // "Първи" checked, OK the default button, a closed list as tall as one entry.
     void settingsDialogOpensAsItsTemplateSays() {
@@ -267,6 +380,7 @@ private slots:
             QCOMPARE(totals->currentText() + takes->currentText(), QString("214"));
             QVERIFY(Child<QRadioButton>(&d, "IDC_FIRST_RADIO")->isChecked());
             QCOMPARE(d.findChild<QGroupBox*>()->title(), QString::fromUtf8("Влез в играта"));
+            totals->setFocus(); // OK stays the default button wherever the focus is
             QVERIFY(Child<QPushButton>(&d, "IDOK")->isDefault());
             QCOMPARE(totals->height(), totals->sizeHint().height());
             QTest::keyClick(&d, Qt::Key_Escape);
@@ -292,121 +406,6 @@ private slots:
                          "IDC_SECOND_RADIO IDOK IDCANCEL");
     }
 };
-
-void TestWidgets::eachStepLeaves_data() {
-    QTest::addColumn<QString>("offered");  // the commands offered
-    QTest::addColumn<QString>("settings"); // N, M, order, turn state
-    QTest::addColumn<QString>("removed");  // the items off the board
-    QTest::addColumn<QString>("boxes");    // the message boxes shown
-    QTest::addColumn<QString>("picture");
-    // clang-format off
-    const char* const rows[][6] = {
-        {"launch", "settings start", "-1 -1 -1 2", "", "", ""},
-        {"ok", "start", "21 4 0 2", "", "", "line discs"},
-        {"cancel", "start", "25 4 0 2", "", "", "line discs"},
-        {"esc", "start", "25 4 0 2", "", "", "line discs"},
-        {"pick", "start", "39 7 1 2", "", "", "line discs"},
-        {"ok cancel click:1 at:102,95", "start", "21 4 0 2", "", "", "line discs"},
-        {"start", "play back new", "25 4 0 0", "", "", "line max totals discs"},
-        {"set:21,7,0 start at:50,70 at:594,119 at:50,125 at:99,229", "play back new", "21 7 0 0", "1 10 11 21", "", "line max totals discs"},
-        {"set:21,7,0 start at:99,119", "play back new", "21 7 0 0", "1", "", "line max totals discs"},
-        {"set:21,7,0 start at:52,72", "play back new", "21 7 0 0", "1", "", "line max totals discs"},
-        {"set:21,7,0 start at:100,70 at:99,120 at:49,95 at:75,69 at:102,95 at:75,122 at:595,95 at:130,205 at:75,260 at:580,20", "play back new", "21 7 0 0", "", "", "line max totals discs"},
-        {"set:21,4,1 start", "back new", "21 4 1 0", "1 2", "", "line max totals discs"},
-        {"set:21,4,1 start at:102,95", "play back new", "21 4 1 0", "1 2", "", "line max totals discs"},
-        {"set:25,4,1 start", "back new", "25 4 1 0", "1", "", "line max totals discs"},
-        {"set:25,4,1 start click:10", "play back new", "25 4 1 0", "1 10", "", "line max totals discs"},
-        {"set:21,2,0 start click:5 click:7 at:300,300 click:1 back", "play back new", "21 2 0 1", "5 7", "limit", "line max totals discs"},
-        {"set:21,2,0 start click:5 click:7 click:1 play click:9", "play back new", "21 2 0 0", "1 2 5 7 9", "limit", "line max totals discs"},
-        {"start click:12 click:4 click:9 click:9 back", "play back new", "25 4 0 0", "9 12", "", "line max totals discs"},
-        {"start click:12 click:4 click:9 back back back back", "play back new", "25 4 0 0", "", "", "line max totals discs"},
-        {"set:23,3,1 start click:20 back back", "play back new", "23 3 1 0", "2 3 20", "", "line max totals discs"},
-        {"start click:24 play", "play back new", "25 4 0 0", "1 24", "", "line max totals discs"},
-        {"start play", "play back new", "25 4 0 0", "", "warned", "line max totals discs"},
-        {"start finish back click:3", "back new", "25 4 0 2", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25", "lost", "line max totals"},
-        {"start click:3 new", "settings start", "25 4 0 2", "", "", "line max totals"},
-        {"start finish new click:1", "settings start", "25 4 0 2", "", "lost", "line max totals"},
-        {"start new set:23,3,0", "start", "23 3 0 2", "", "", "line max totals"},
-        {"set:31,5,1 start new start", "back new", "31 5 1 0", "1", "", "line max totals discs"},
-        {"set:39,7,1 start click:39 play new start", "back new", "39 7 1 0", "1 2 3 4 5 6", "", "line max totals discs"},
-        {"set:39,7,1 start new cancel", "start", "25 4 0 2", "", "", "line max totals"},
-        {"set:39,7,1 start new set:23,3,0 start", "play back new", "23 3 0 0", "", "", "line max totals discs"},
-    };
-    // clang-format on
-    for (const auto& row : rows)
-        QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4] << row[5];
-}
-
-// Each script from launch, with the invariants after each step.
-void TestWidgets::eachStepLeaves() {
-    QFETCH(QString, offered);
-    QFETCH(QString, settings);
-    ShownGame g;
-    for (const QString& step : QString(QTest::currentDataTag()).split(' ')) {
-        if (step != "launch")
-            Step(g, step);
-        g.view.AssertValid();
-    }
-    QStringList commands;
-    for (int i = 0; i < kCommandNames.size(); ++i)
-        commands << (IsEnabled(g.view, kCommands[i]) ? kCommandNames[i] : QString());
-    QCOMPARE(commands.join(' ').simplified(), offered);
-    QCOMPARE(QString::asprintf("%d %d %d %d", g.view.m_nTotal, g.view.m_nMaxTake, g.view.m_nOrder,
-                               g.view.m_nTurn),
-             settings);
-    QTEST(g.Removed(), "removed");
-    QTEST(g.watcher.boxes.join(' '), "boxes");
-    QTEST(Picture(g), "picture");
-}
-
-// A click repaints its square; Play the computer's squares and the totals; New game the whole
-// view. Repainting a square changes that disc alone on the screen.
-void TestWidgets::repaintsStayWithinTheAreaAskedFor() {
-    ShownGame g;
-    QVERIFY(Issue(g.view, ID_GAME_START));
-    struct Recorder : QObject {
-        QRegion painted;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint)
-                painted += static_cast<QPaintEvent*>(event)->region();
-            return false;
-        }
-    } recorder;
-    QCoreApplication::processEvents();
-    g.widget.installEventFilter(&recorder);
-    auto shown = [&g] {
-        QCoreApplication::processEvents();
-        return g.widget.screen()
-            ->grabWindow(g.widget.winId())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    };
-    g.Click(ItemCentre(7));
-    QTRY_COMPARE(recorder.painted, QRegion(ToQRect(CZeltaroView::ItemRect(7))));
-    recorder.painted = QRegion();
-    QVERIFY(Issue(g.view, ID_GAME_PLAY)); // the computer takes item 1
-    QTRY_COMPARE(recorder.painted,
-                 QRegion(ToQRect(CZeltaroView::ItemRect(1))) + QRect(500, 5, 100, 45));
-
-    // Behind the view's back two items and a total change; one square is repainted.
-    const QImage before = shown();
-    TakeOffBoard(g.view.Item(5));
-    TakeOffBoard(g.view.Item(6));
-    g.view.m_nPlayerHeld = 88;
-    const CRect square = CZeltaroView::ItemRect(5);
-    g.view.InvalidateRect(&square, true);
-    const QImage after = shown();
-    auto outside = [&square](QImage image) {
-        QPainter(&image).fillRect(ToQRect(square), Qt::black);
-        return image;
-    };
-    QVERIFY(after != before);
-    QVERIFY(outside(after) == outside(before));
-
-    recorder.painted = QRegion();
-    QVERIFY(Issue(g.view, ID_GAME_NEW));
-    QTRY_COMPARE(recorder.painted, QRegion(g.widget.rect()));
-}
 
 QTEST_MAIN(TestWidgets)
 #include "test_widgets.moc"
