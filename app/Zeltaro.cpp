@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -53,6 +55,7 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    LoadQtTranslations();
     m_recentFiles.ReadList();
 
     if (!ProcessShellCommand(arguments)) {
@@ -64,6 +67,15 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     m_pMainWnd->UpdateCommandUI();
     m_pMainWnd->show();
     return true;
+}
+
+// The texts that Qt supplies (the file dialog, its question before replacing a file, the
+// buttons of its boxes) follow the desktop's language, as the system's own dialogs do. The
+// game's texts are its own and stay as they are, whatever the desktop.
+void CZeltaroApp::LoadQtTranslations() {
+    if (m_qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
 }
 
 bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {

@@ -6,6 +6,7 @@
 #include "platform/CmdTarget.h"
 
 #include <QStringList>
+#include <QTranslator>
 
 #include <memory>
 
@@ -36,9 +37,11 @@ public:
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
 private:
+    void LoadQtTranslations();
     bool ProcessShellCommand(const QStringList& arguments);
     static void ReportStartError(const QString& message);
 
+    QTranslator m_qtTranslator; // Qt's own texts, in the desktop's language
     CRecentFileList m_recentFiles;
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;

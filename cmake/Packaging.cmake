@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zeltaro.org/)
 # The libraries the program links come from dpkg-shlibdeps. Qt loads its windowing plugins
 # at run time, so no library names them: without qt6-qpa-plugins the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The dialogs ask for DejaVu Sans; the Rules button hands the rules file to xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 

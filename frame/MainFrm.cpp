@@ -325,6 +325,9 @@ void CMainFrame::OnViewStatusBar() {
         m_wndStatusBar->setHidden(!m_wndStatusBar->isHidden());
 }
 
+// The bars are shown and hidden from the view menu alone: a right click on them opens nothing.
+QMenu* CMainFrame::createPopupMenu() { return nullptr; }
+
 // ---------------------------------------------------------------------------------------------
 // Lock-key indicators
 

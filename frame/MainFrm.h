@@ -73,6 +73,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void customEvent(QEvent* event) override;
+    QMenu* createPopupMenu() override;
 
 private:
     void CreateActions();

@@ -51,11 +51,11 @@ const DialogTemplate kGeneralSettings{
     },
 };
 
-// The About box. Its font is the classic dialog face, mapped to one that every desktop here has.
+// The About box, in the classic dialog face.
 const DialogTemplate kAboutBox{
     IDD_ABOUTBOX,
     "About Zeltaro",
-    "DejaVu Sans",
+    "MS Sans Serif",
     10,
     0,
     0,

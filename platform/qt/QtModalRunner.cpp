@@ -2,6 +2,7 @@
 #include "QtModalRunner.h"
 
 #include "TemplateDialog.h"
+#include "ViewWidget.h"
 #include "platform/Dialog.h"
 
 #include <QApplication>
@@ -11,7 +12,8 @@ int QtModalRunner::RunModal(CDialog& dialog) {
     if (tmpl == nullptr)
         return -1;
 
-    TemplateDialog window(*tmpl, dialog, m_icon, OwnerFor(dialog));
+    QWidget* owner = OwnerFor(dialog);
+    TemplateDialog window(*tmpl, dialog, m_icon, owner);
     dialog.AttachSite(&window);
     // The lists are filled by now, so the dialog's exchange can select in them.
     const bool bDefaultFocus = dialog.OnInitDialog();
@@ -20,6 +22,7 @@ int QtModalRunner::RunModal(CDialog& dialog) {
         if (bDefaultFocus)
             window.FocusFirstTabStop();
         window.exec();
+        RepaintUncovered(owner, window.frameGeometry());
     }
     dialog.AttachSite(nullptr);
     return window.Ended() ? window.Result() : IDCANCEL;
@@ -34,4 +37,16 @@ QWidget* QtModalRunner::OwnerFor(const CDialog& dialog) const {
     if (m_owner != nullptr)
         return m_owner;
     return QApplication::activeWindow();
+}
+
+// The windowing system restores what a closed window covered from the owner's last picture,
+// which shows the game as it was before the dialog. The views are painted there afresh instead,
+// once the dialog's caller has applied its choices and the program is idle again.
+void QtModalRunner::RepaintUncovered(QWidget* owner, const QRect& frame) {
+    if (owner == nullptr)
+        return;
+    for (ViewWidget* view : owner->window()->findChildren<ViewWidget*>()) {
+        const QRect covered(view->mapFromGlobal(frame.topLeft()), frame.size());
+        view->update(covered & view->rect());
+    }
 }

@@ -21,6 +21,7 @@ public:
 
 private:
     QWidget* OwnerFor(const CDialog& dialog) const;
+    static void RepaintUncovered(QWidget* owner, const QRect& frame);
 
     QPointer<QWidget> m_owner;
     QIcon m_icon;

@@ -31,6 +31,8 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
                                QWidget* parent)
     : QDialog(parent), m_dialog(dialog) {
     setWindowTitle(QString::fromUtf8(tmpl.caption));
+    // Templates name faces that few desktops here have (Arial, MS Sans Serif): the system's
+    // font substitution picks the face that shows each, the same way for every template.
     setFont(QFont(QString::fromUtf8(tmpl.fontName), tmpl.pointSize));
     MeasureBaseUnits();
     ApplyWindowStyle(tmpl);

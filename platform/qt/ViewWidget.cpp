@@ -6,9 +6,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 ViewWidget::ViewWidget(CView& view, QWidget* parent) : QWidget(parent), m_view(view) {
-    // The view's background is white, and repainted areas are erased to it.
+    // The view's background is white, and repainted areas are erased to it, whatever the
+    // desktop's colours: removed items are painted as white discs, so on any other background
+    // they would stay in sight.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -56,7 +59,16 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         flags |= MK_SHIFT;
     if (event->modifiers() & Qt::ControlModifier)
         flags |= MK_CONTROL;
-    const QPoint p = event->position().toPoint();
-    m_view.OnLButtonDown(flags, CPoint(p.x(), p.y()));
+    m_view.OnLButtonDown(flags, ClientPoint(event->position()));
     emit clicked();
+}
+
+// The second press of a double-click arrives here instead of as a press, and the view has no
+// use for it: it is swallowed, so a double-click takes one item, not two.
+void ViewWidget::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+// On a scaled screen the pointer sits between whole pixels. The pixel it is in is the one it
+// points at: rounding would carry the last device pixels of a square onto its excluded edge.
+CPoint ViewWidget::ClientPoint(const QPointF& position) {
+    return CPoint(qFloor(position.x()), qFloor(position.y()));
 }

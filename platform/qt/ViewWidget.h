@@ -29,7 +29,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The view's client pixel under a pointer position.
+    static CPoint ClientPoint(const QPointF& position);
+
     CView& m_view;
 };
