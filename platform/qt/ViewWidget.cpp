@@ -59,7 +59,7 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         flags |= MK_SHIFT;
     if (event->modifiers() & Qt::ControlModifier)
         flags |= MK_CONTROL;
-    m_view.OnLButtonDown(flags, ClientPoint(event->position()));
+    m_view.OnLButtonDown(flags, ClientPoint(*event));
     emit clicked();
 }
 
@@ -69,6 +69,11 @@ void ViewWidget::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 // On a scaled screen the pointer sits between whole pixels. The pixel it is in is the one it
 // points at: rounding would carry the last device pixels of a square onto its excluded edge.
-CPoint ViewWidget::ClientPoint(const QPointF& position) {
-    return CPoint(qFloor(position.x()), qFloor(position.y()));
+// Qt rounds the position it hands the widget, but keeps the fraction in the position within the
+// window; an event sent straight to the widget carries its own position in both.
+CPoint ViewWidget::ClientPoint(const QMouseEvent& event) const {
+    QPointF p = event.scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    if (p.toPoint() != event.position().toPoint())
+        p = event.position();
+    return CPoint(qFloor(p.x()), qFloor(p.y()));
 }

@@ -33,7 +33,7 @@ protected:
 
 private:
     // The view's client pixel under a pointer position.
-    static CPoint ClientPoint(const QPointF& position);
+    CPoint ClientPoint(const QMouseEvent& event) const;
 
     CView& m_view;
 };

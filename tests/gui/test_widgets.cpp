@@ -114,6 +114,11 @@ struct ShownGame {
     void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(&widget, button, Qt::NoModifier, p);
     }
+    // Through the window, which sees both presses as the desktop sends them: given the widget,
+    // Qt Test would send the double-click alone.
+    void DoubleClick(QPoint p) {
+        QTest::mouseDClick(widget.windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+    }
     // The items 1 to N off the board.
     QString Removed() const {
         QString removed;
@@ -191,8 +196,8 @@ void PickWithMouse(QComboBox* box, const QString& text) {
 
 // Runs one step of a script: the settings dialog closed by OK, Cancel or Escape untouched,
 // with "39", "7" and "Втори" picked by mouse and OK, or with N, M and the order set; a click
-// on an item or at a point, or a right click on an item; one item a turn to the end of the
-// game; a command, dropped when it is not offered.
+// on an item or at a point, a right click or a double-click on an item; one item a turn to the
+// end of the game; a command, dropped when it is not offered.
 void Step(ShownGame& g, const QString& step) {
     const QStringList v = step.section(':', 1).split(',');
     if (step == "ok" || step == "cancel" || step == "esc" || step == "pick") {
@@ -213,6 +218,8 @@ void Step(ShownGame& g, const QString& step) {
     } else if (step.startsWith("click:") || step.startsWith("at:") || step.startsWith("right:")) {
         g.Click(v.size() == 2 ? QPoint(v[0].toInt(), v[1].toInt()) : ItemCentre(v[0].toInt()),
                 step.startsWith("right:") ? Qt::RightButton : Qt::LeftButton);
+    } else if (step.startsWith("dclick:")) {
+        g.DoubleClick(ItemCentre(v[0].toInt()));
     } else if (step == "finish") {
         for (int moves = 0; g.view.m_nTurn == 0 && moves < 50; ++moves) {
             int lowest = 1;
@@ -279,6 +286,8 @@ private slots:
             {"start click:12 click:4 click:9 back back back back", "play back new", "25 4 0 0", "", "", "line max totals discs"},
             {"set:23,3,1 start click:20 back back", "play back new", "23 3 1 0", "2 3 20", "", "line max totals discs"},
             {"start right:5 click:24 play", "play back new", "25 4 0 0", "1 24", "", "line max totals discs"},
+            {"start dclick:5", "play back new", "25 4 0 0", "5", "", "line max totals discs"},
+            {"set:21,2,0 start click:5 dclick:7", "play back new", "21 2 0 0", "5 7", "", "line max totals discs"},
             {"start play", "play back new", "25 4 0 0", "", "warned", "line max totals discs"},
             {"start finish back click:3", "back new", "25 4 0 2", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25", "lost", "line max totals"},
             {"start click:3 new", "settings start", "25 4 0 2", "", "", "line max totals"},
@@ -386,6 +395,25 @@ private slots:
             QTest::keyClick(&d, Qt::Key_Escape);
             QVERIFY(d.Ended() && d.Result() == IDCANCEL);
         }));
+    }
+
+    void dialogsAskForTheirTemplatesFonts_data() {
+        QTest::addColumn<UINT>("nIDTemplate");
+        QTest::addColumn<QString>("face");
+        QTest::newRow("settings") << UINT(IDD_GENERAL_SETTINGS) << "Arial";
+        QTest::newRow("about") << UINT(IDD_ABOUTBOX) << "MS Sans Serif";
+    }
+
+    // Each dialog asks for its template's face at 10 points and leaves the choice of the face
+    // that shows it to the system's font substitution.
+    void dialogsAskForTheirTemplatesFonts() {
+        QFETCH(UINT, nIDTemplate);
+        QFETCH(QString, face);
+        CDialog dialog(nIDTemplate);
+        const TemplateDialog window(*FindDialogTemplate(nIDTemplate), dialog, QIcon());
+        QCOMPARE(window.font().family(), face);
+        QCOMPARE(window.font().pointSize(), 10);
+        QCOMPARE(QFontInfo(window.font()).pointSize(), 10);
     }
 
     // Tab visits the controls in template order from OK, where the dialog opens, and enters

@@ -1,0 +1,99 @@
+// Presses on a screen scaled by a fraction: the device pixel under the pointer picks the item,
+// wherever the scaled position falls between whole pixels. The registration sets the scale
+// factor, which Qt reads as the application starts.
+#include "frame/MainFrm.h"
+#include "platform/qt/ViewWidget.h"
+#include "resources/resource.h"
+#include "support/ScriptedRuntime.h"
+#include "view/ZeltaroView.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+const qreal kScale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+
+// The first device pixel that lies at or after a view coordinate.
+int FirstDevicePixel(int coordinate) { return qCeil(coordinate * kScale); }
+
+// Where in item k's square, or beside it, the device pixel pressed lies.
+enum class Spot { First, Last, Before, Past };
+
+QPoint DevicePixel(int k, Spot spot) {
+    const CRect r = CZeltaroView::ItemRect(k);
+    const QPoint first(FirstDevicePixel(r.left), FirstDevicePixel(r.top));
+    const QPoint last(FirstDevicePixel(r.right) - 1, FirstDevicePixel(r.bottom) - 1);
+    switch (spot) {
+    case Spot::First:
+        return first;
+    case Spot::Last:
+        return last;
+    case Spot::Before:
+        return first - QPoint(1, 1);
+    case Spot::Past:
+        return last + QPoint(1, 1);
+    }
+    return {};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Spot)
+
+class TestScaledClicks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(m_frame.OnCreate(), 0);
+        m_frame.View().SetRuntime(&m_runtime);
+        m_frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_frame));
+        QVERIFY2(kScale > 1, "QT_SCALE_FACTOR is not set");
+        QCOMPARE(m_frame.devicePixelRatio(), kScale);
+    }
+
+    void pressAtADevicePixel_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<Spot>("spot");
+        QTest::addColumn<QString>("taken");
+        for (int k : {1, 13}) {
+            const QString name = QString("item %1 ").arg(k);
+            QTest::newRow(qPrintable(name + "first pixel")) << k << Spot::First << QString::number(k);
+            QTest::newRow(qPrintable(name + "last pixel")) << k << Spot::Last << QString::number(k);
+            QTest::newRow(qPrintable(name + "pixel before")) << k << Spot::Before << QString();
+            QTest::newRow(qPrintable(name + "pixel past")) << k << Spot::Past << QString();
+        }
+    }
+
+    // A press at a device pixel of the view, in a fresh game, reaches the main
+    // window at that pixel's position in view units, as the windowing system delivers it.
+    void pressAtADevicePixel() {
+        QFETCH(int, item);
+        QFETCH(Spot, spot);
+        CZeltaroView& view = m_frame.View();
+        if (view.m_bStarted)
+            QVERIFY(view.OnCommand(ID_GAME_NEW));
+        QVERIFY(view.OnCommand(ID_GAME_START));
+        const QPointF at = m_frame.ViewWindow()->mapTo(&m_frame, QPointF(0, 0)) +
+                           QPointF(DevicePixel(item, spot)) / kScale;
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, at, m_frame.mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(m_frame.windowHandle(), &event);
+        }
+        QString taken;
+        for (int k = 1; k <= view.m_nTotal; ++k)
+            taken += view.Item(k).nTaken == 1 ? QString::number(k) : QString();
+        QTEST(taken, "taken");
+    }
+
+private:
+    ScriptedRuntime m_runtime;
+    CMainFrame m_frame;
+};
+
+QTEST_MAIN(TestScaledClicks)
+#include "test_scaled_clicks.moc"
