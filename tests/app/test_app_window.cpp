@@ -88,7 +88,7 @@ void TestAppWindow::menuToolBarAndPrompts() {
 // Back puts an item back, F6 and Shift+F6 do nothing, Ctrl+N is New game. The window asks the
 // game again before it runs a command and as a menu opens, so a state on screen that has
 // fallen behind the game's is neither obeyed nor shown for long. Each bar's item hides and
-// shows it, with a check mark while it shows.
+// shows it, with a check mark while it shows; a right click on a bar opens no menu of its own.
 void TestAppWindow::keysAndTheStateOfCommands() {
     RunningApp run;
     QVERIFY(run.Start());
@@ -113,6 +113,11 @@ void TestAppWindow::keysAndTheStateOfCommands() {
 
     const std::pair<UINT, QWidget*> bars[] = {{ID_VIEW_TOOLBAR, run.frame->ToolBar()},
                                               {ID_VIEW_STATUS_BAR, run.frame->StatusBar()}};
+    for (QWidget* bar : {static_cast<QWidget*>(run.frame->menuBar()), bars[0].second}) {
+        const QPoint spot = bar->mapTo(run.frame, QPoint(bar->width() - 4, bar->height() / 2));
+        QTest::mouseClick(run.frame->windowHandle(), Qt::RightButton, {}, spot);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    }
     for (bool shown : {true, false, true}) {
         for (const auto& [nID, bar] : bars) {
             QVERIFY(run.Action(nID)->isChecked() == shown && bar->isVisible() == shown);
