@@ -1,0 +1,94 @@
+// The program on a real X server, read back from the screen. There a closed window's place is
+// restored from the picture the window underneath last painted, unless the program paints it
+// again: the settings dialog at launch has to leave the first-move line and the grey discs
+// where it lay, while the rest of the board stays as it was until Start.
+#include "AppDriver.h"
+
+namespace {
+
+const QColor kGrey(128, 128, 128);
+const QColor kWhite(255, 255, 255);
+
+// Where the first-move line's first letter lies, and item k's centre, in the view's pixels.
+const QPoint kFirstLetter(14, 17);
+QPoint ItemCentre(int k) {
+    const CRect r = CZeltaroView::ItemRect(k);
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+bool HasInk(const QImage& screen, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (screen.pixelColor(x, y).lightness() < 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The line when its first letter shows, then each disc's centre: G grey, W white, ? neither.
+QString Shown(const QImage& screen, const QWidget* view, int nItems) {
+    QString shown = HasInk(screen, QRect(view->mapToGlobal(kFirstLetter), QSize(8, 8)))
+                        ? "line "
+                        : "";
+    for (int k = 1; k <= nItems; ++k) {
+        const QColor c = screen.pixelColor(view->mapToGlobal(ItemCentre(k)));
+        shown += c == kGrey ? 'G' : c == kWhite ? 'W' : '?';
+    }
+    return shown;
+}
+
+// What the screen should show: the line and grey discs where the dialog lay, white beyond.
+QString Expected(const QRect& covered, const QWidget* view, int nItems) {
+    QString shown = covered.contains(view->mapToGlobal(kFirstLetter)) ? "line " : "";
+    for (int k = 1; k <= nItems; ++k)
+        shown += covered.contains(view->mapToGlobal(ItemCentre(k))) ? 'G' : 'W';
+    return shown;
+}
+
+} // namespace
+
+class TestAppX11 : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_settings;
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
+    void settingsDialogLeavesItsPlacePainted_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("items");
+        QTest::newRow("OK") << "IDOK" << 21;
+        QTest::newRow("Cancel") << "IDCANCEL" << 25;
+    }
+
+    void settingsDialogLeavesItsPlacePainted() {
+        QFETCH(QString, button);
+        QFETCH(int, items);
+        RunningApp run;
+        QVERIFY(run.Start());
+        const QWidget* view = run.frame->ViewWindow();
+        QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, 25),
+                     QString(25, 'W'));
+        ModalHand hand;
+        QRect covered;
+        hand.Then([&](QWidget* w) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            covered = w->frameGeometry();
+            w->findChild<QPushButton*>(button)->click();
+        });
+        run.PressKey(ID_GAME_SETTINGS);
+        QVERIFY(hand.Done() && hand.unexpected.isEmpty());
+        QCOMPARE(run.View().m_nTotal, items);
+        const QString expected = Expected(covered, view, items);
+        QVERIFY2(expected.contains('G') && expected.contains('W'), qPrintable(expected));
+        QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, items),
+                     expected);
+    }
+};
+
+QTEST_MAIN(TestAppX11)
+#include "test_app_x11.moc"
