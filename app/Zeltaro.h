@@ -12,10 +12,12 @@
 
 class CMainFrame;
 class CZeltaroDoc;
+class IShell;
 
 class CZeltaroApp : public CCmdTarget {
 public:
-    CZeltaroApp();
+    // The shell opens the rules file for the About box.
+    explicit CZeltaroApp(IShell& shell);
     ~CZeltaroApp() override;
     CZeltaroApp(const CZeltaroApp&) = delete;
     CZeltaroApp& operator=(const CZeltaroApp&) = delete;
@@ -42,6 +44,7 @@ private:
     static void ReportStartError(const QString& message);
 
     QTranslator m_qtTranslator; // Qt's own texts, in the desktop's language
+    IShell& m_shell;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;

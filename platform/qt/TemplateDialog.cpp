@@ -5,6 +5,7 @@
 #include "platform/Dialog.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -24,6 +25,22 @@ constexpr int kIconSize = 32;
 int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 
 bool HasStyle(const DialogControl& control, UINT style) { return (control.style & style) != 0; }
+
+// The windowing system restores what a closed dialog covered from the owner's last picture,
+// which shows the game as it was before the dialog. Each widget of the owner window is painted
+// there afresh instead, once the dialog's caller has applied its choices and the program is idle
+// again; the rest of the window stays as it is until its next repaint. (Asking the window alone
+// would not reach the view, which paints all of its own area.)
+void RepaintWhereItLay(QWidget* pOwner, const QRect& frame) {
+    if (pOwner == nullptr)
+        return;
+    QList<QWidget*> widgets = pOwner->findChildren<QWidget*>();
+    widgets.prepend(pOwner);
+    for (QWidget* widget : widgets) {
+        if (widget->window() == pOwner && widget->isVisible())
+            widget->update(QRect(widget->mapFromGlobal(frame.topLeft()), frame.size()));
+    }
+}
 
 } // namespace
 
@@ -60,6 +77,26 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 }
 
 TemplateDialog::~TemplateDialog() = default;
+
+int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
+    const DialogTemplate* tmpl = FindDialogTemplate(dialog.TemplateID());
+    if (tmpl == nullptr)
+        return -1;
+
+    TemplateDialog window(*tmpl, dialog, QApplication::windowIcon(), pOwner);
+    dialog.AttachSite(&window);
+    // The lists are filled by now, so the dialog's exchange can select in them.
+    const bool bDefaultFocus = dialog.OnInitDialog();
+    // A dialog may end itself while it initialises; then it is never shown.
+    if (!window.Ended()) {
+        if (bDefaultFocus)
+            window.FocusFirstTabStop();
+        window.exec();
+        RepaintWhereItLay(pOwner, window.frameGeometry());
+    }
+    dialog.AttachSite(nullptr);
+    return window.Ended() ? window.Result() : IDCANCEL;
+}
 
 QRect TemplateDialog::ToPixels(int x, int y, int cx, int cy) const {
     return QRect(MulDiv(x, m_cxChar, 4), MulDiv(y, m_cyChar, 8), MulDiv(cx, m_cxChar, 4),

@@ -2,6 +2,7 @@
 #include "ViewWidget.h"
 
 #include "QtDC.h"
+#include "TemplateDialog.h"
 
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -43,6 +44,8 @@ int ViewWidget::MessageBox(const std::string& text, const std::string& caption, 
     return IDOK;
 }
 
+int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, window()); }
+
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     QtDC dc(painter);
@@ -54,12 +57,7 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    UINT flags = MK_LBUTTON;
-    if (event->modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    m_view.OnLButtonDown(flags, ClientPoint(*event));
+    m_view.OnLButtonDown(MK_LBUTTON, ClientPoint(*event));
     emit clicked();
 }
 

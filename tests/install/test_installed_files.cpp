@@ -1,6 +1,7 @@
 // What `cmake --install` lays out: the program, its rules where the About box finds them, the
 // menu entry, the description for software centres and the icons, each as the desktop wants it.
 #include "app/Zeltaro.h"
+#include "platform/qt/QtShell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -89,7 +90,8 @@ private slots:
         for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
             QVERIFY2(!QImage(Icon(size)).isNull(), size);
         QVERIFY(QFileInfo(Usr("share/icons/hicolor/scalable/apps/" + kAppId + ".svg")).size() > 0);
-        CZeltaroApp app;
+        QtShell shell;
+        CZeltaroApp app(shell);
         QVERIFY(app.InitInstance({QStringLiteral("zeltaro")}));
         QCOMPARE(QGuiApplication::desktopFileName(), kAppId);
     }
