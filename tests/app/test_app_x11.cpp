@@ -28,9 +28,8 @@ bool HasInk(const QImage& screen, const QRect& area) {
 
 // The line when its first letter shows, then each disc's centre: G grey, W white, ? neither.
 QString Shown(const QImage& screen, const QWidget* view, int nItems) {
-    QString shown = HasInk(screen, QRect(view->mapToGlobal(kFirstLetter), QSize(8, 8)))
-                        ? "line "
-                        : "";
+    QString shown =
+        HasInk(screen, QRect(view->mapToGlobal(kFirstLetter), QSize(8, 8))) ? "line " : "";
     for (int k = 1; k <= nItems; ++k) {
         const QColor c = screen.pixelColor(view->mapToGlobal(ItemCentre(k)));
         shown += c == kGrey ? 'G' : c == kWhite ? 'W' : '?';

@@ -58,17 +58,21 @@ private slots:
         QTest::addColumn<int>("item");
         QTest::addColumn<Spot>("spot");
         QTest::addColumn<QString>("taken");
+        const std::pair<const char*, Spot> spots[] = {{"first pixel", Spot::First},
+                                                      {"last pixel", Spot::Last},
+                                                      {"pixel before", Spot::Before},
+                                                      {"pixel past", Spot::Past}};
         for (int k : {1, 13}) {
-            const QString name = QString("item %1 ").arg(k);
-            QTest::newRow(qPrintable(name + "first pixel")) << k << Spot::First << QString::number(k);
-            QTest::newRow(qPrintable(name + "last pixel")) << k << Spot::Last << QString::number(k);
-            QTest::newRow(qPrintable(name + "pixel before")) << k << Spot::Before << QString();
-            QTest::newRow(qPrintable(name + "pixel past")) << k << Spot::Past << QString();
+            for (const auto& [name, spot] : spots) {
+                const bool inside = spot == Spot::First || spot == Spot::Last;
+                QTest::addRow("item %d %s", k, name)
+                    << k << spot << (inside ? QString::number(k) : QString());
+            }
         }
     }
 
-    // A press at a device pixel of the view, in a fresh game, reaches the main
-    // window at that pixel's position in view units, as the windowing system delivers it.
+    // A press at a device pixel of the view, in a fresh game, reaches the main window at that
+    // pixel's position in view units, as the windowing system delivers it.
     void pressAtADevicePixel() {
         QFETCH(int, item);
         QFETCH(Spot, spot);

@@ -44,7 +44,7 @@ deb="$work/out/zeltaro_${version}_$(dpkg --print-architecture).deb"
 field() { dpkg-deb -f "$deb" "$1"; }
 control="$(field Package) $(field Version) $(field Section)"
 [ "$control" = "zeltaro $version games" ] || fail "control data: $control"
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
     grep -Eq "(^|, )$lib( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $lib: $(field Depends)"
 done
 
