@@ -3,9 +3,9 @@
 # its control data and contents checked, its dependencies resolved for a clean Debian system,
 # unpacked into a scratch root, then started from its menu entry on a virtual display, where the
 # About box's "Правила" must hand the desktop's opener the installed rules file.
-# Usage: debian_package.sh CPACK BUILD-DIR VERSION
+# Usage: debian_package.sh CPACK BUILD-DIR VERSION CONFIG
 set -euo pipefail
-cpack="$1" build="$2" version="$3"
+cpack="$1" build="$2" version="$3" config="$4"
 app_id=org.zeltaro.Zeltaro
 work=
 
@@ -40,12 +40,14 @@ trap 'kill "${pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
 deb="$work/out/zeltaro_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no package named $(basename "$deb") in: $(ls "$work/out")"
 
-# Debian's checker: no error and no warning. Its informational tags are shown; each one the
-# package keeps is overridden, with the reason, in cmake/zeltaro.lintian-overrides.
-lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 ||
+# Debian's checker: no error, no warning, and no informational tag but those the package
+# overrides, each with its reason, in cmake/zeltaro.lintian-overrides. A Debug build is not
+# optimised, so libc's checked calls cannot be in it: lintian's note of that is expected there.
+expected=()
+[ "$config" != Debug ] || expected=(--suppress-tags hardening-no-fortify-functions)
+lintian --fail-on error,warning,info --display-info "${expected[@]}" "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian finds fault with the package:
 $(grep -v '^running with root' "$work/lintian.log")"
-grep -v '^running with root' "$work/lintian.log" || true
 
 # Control data: the name, version and section a package manager shows, and the Qt runtime.
 field() { dpkg-deb -f "$deb" "$1"; }
