@@ -2,6 +2,7 @@
 // manual page, the menu entry, the description for software centres and the icons, each as the
 // desktop wants it.
 #include "app/Zeltaro.h"
+#include "platform/qt/QtShell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -118,7 +119,8 @@ private slots:
         for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
             QVERIFY2(!QImage(Icon(size)).isNull(), size);
         QVERIFY(QFileInfo(Usr("share/icons/hicolor/scalable/apps/" + kAppId + ".svg")).size() > 0);
-        CZeltaroApp app;
+        QtShell shell;
+        CZeltaroApp app(shell);
         QVERIFY(app.InitInstance({QStringLiteral("zeltaro")}));
         QCOMPARE(QGuiApplication::desktopFileName(), kAppId);
     }
