@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
 
     CZeltaroApp theApp;
     if (!theApp.InitInstance(QCoreApplication::arguments()))
-        return 1;
+        return theApp.ExitCode();
     runner.SetOwner(theApp.MainFrame());
     runner.SetIcon(QApplication::windowIcon());
     WatchFirstPaint(theApp.MainFrame());
