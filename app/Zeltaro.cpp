@@ -54,10 +54,6 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
-    const QString settingsTrouble = m_settings.Open(CSettingsStore::DefaultPath());
-    if (!settingsTrouble.isEmpty())
-        ReportStartError(settingsTrouble);
-    m_recentFiles.ReadList();
 
     if (!ProcessShellCommand(arguments)) {
         m_pMainWnd.reset();
@@ -82,6 +78,7 @@ bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
         ReportStartError(cmdInfo.m_strMessage);
         return false;
     }
+    LoadStdProfileSettings();
     if (!CreateMainWindow())
         return false;
     if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileNew) {
@@ -95,6 +92,14 @@ bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
         return false;
     }
     return true;
+}
+
+// Help and the version are answered before this, so that they never touch the settings.
+void CZeltaroApp::LoadStdProfileSettings() {
+    const QString trouble = m_settings.Open(CSettingsStore::DefaultPath());
+    if (!trouble.isEmpty())
+        ReportStartError(trouble);
+    m_recentFiles.ReadList();
 }
 
 bool CZeltaroApp::CreateMainWindow() {

@@ -40,6 +40,7 @@ public:
 
 private:
     bool ProcessShellCommand(const QStringList& arguments);
+    void LoadStdProfileSettings();
     bool CreateMainWindow();
     static void ReportStartError(const QString& message);
 
