@@ -78,7 +78,9 @@ public:
               std::unique_lock<std::mutex> lock(m_mutex);
               if (!m_finished.wait_for(lock, std::chrono::seconds(20),
                                        [this] { return m_bDone; })) {
-                  std::fprintf(stderr, "FAIL! blocked: %s\n", what);
+                  // On standard output, with Qt Test's log: standard error may be captured.
+                  std::printf("FAIL!  : blocked: %s\n", what);
+                  std::fflush(stdout);
                   std::abort();
               }
           }) {}
