@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
-#include <QStringTokenizer>
 
 #include <algorithm>
 
@@ -37,11 +36,8 @@ bool QtReadsWhole(const QByteArray& content) {
     const QString text = utf8(content);
     if (utf8.hasError())
         return false;
-    for (const QStringView line : QStringTokenizer(text, u'\n')) {
-        if (!QtKeepsLine(line))
-            return false;
-    }
-    return true;
+    const QList<QStringView> lines = QStringView(text).split(u'\n');
+    return std::all_of(lines.cbegin(), lines.cend(), QtKeepsLine);
 }
 
 } // namespace
@@ -75,9 +71,9 @@ QString CSettingsStore::KeepUnreadable() {
                               "„%2“")
             .arg(m_path, kept);
     }
-    const QString message = QStringLiteral("файлът с настройки „%1“ не може да бъде разчетен, "
-                                           "нито запазен като „%2“; настройките не се записват")
-                                .arg(m_path, kept);
+    QString message = QStringLiteral("файлът с настройки „%1“ не може да бъде разчетен, "
+                                     "нито запазен като „%2“; настройките не се записват")
+                          .arg(m_path, kept);
     m_path.clear();
     return message;
 }
