@@ -16,7 +16,6 @@ public:
     ParserWords(const ParserWords&) = delete;
     ParserWords& operator=(const ParserWords&) = delete;
 
-    bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
                       int /*n*/) const override {
         struct Word {
