@@ -12,10 +12,12 @@
 
 class CMainFrame;
 class CZeltaroDoc;
+class IShell;
 
 class CZeltaroApp : public CCmdTarget {
 public:
-    CZeltaroApp();
+    // The shell opens the rules file for the About box.
+    explicit CZeltaroApp(IShell& shell);
     ~CZeltaroApp() override;
     CZeltaroApp(const CZeltaroApp&) = delete;
     CZeltaroApp& operator=(const CZeltaroApp&) = delete;
@@ -44,6 +46,7 @@ private:
     bool CreateMainWindow();
     static void ReportStartError(const QString& message);
 
+    IShell& m_shell;
     CSettingsStore m_settings;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CZeltaroDoc> m_pDocument;
