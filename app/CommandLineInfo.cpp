@@ -82,3 +82,14 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
         return {};
     return {CCommandLineInfo::FileOpen, files.front(), QString()};
 }
+
+bool AsksForTextOnly(int argc, const char* const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--")
+            return false;
+        if (argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}

@@ -17,3 +17,7 @@ struct CCommandLineInfo {
 // one file, -h/--help, -v/--version, and "--" before a file whose name starts with a dash. An
 // empty argument names no file.
 CCommandLineInfo ParseCommandLine(const QStringList& arguments);
+
+// Whether the command line, as the program received it, asks for the help or the version alone:
+// text that needs no display.
+bool AsksForTextOnly(int argc, const char* const argv[]);
