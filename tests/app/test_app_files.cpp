@@ -141,15 +141,11 @@ class TestAppFiles : public QObject {
         m_config.filePath("Local AppWizard-Generated Applications/Zeltaro.conf");
 
 private slots:
-    void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-        QVERIFY(QDir().mkpath(QFileInfo(m_settings).path()));
-    }
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
+    // Each case starts with no settings at all.
     void init() {
-        for (const QString& name :
-             QDir(QFileInfo(m_settings).path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
-            QVERIFY(QFile::remove(QFileInfo(m_settings).path() + "/" + name));
+        QDir folder = QFileInfo(m_settings).dir();
+        QVERIFY(folder.removeRecursively() && folder.mkpath("."));
     }
     void startsWithTheNamedFileOrNone_data();
     void startsWithTheNamedFileOrNone();
