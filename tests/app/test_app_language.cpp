@@ -31,13 +31,11 @@ QStringList ButtonTexts(const QWidget* w) {
 
 class TestAppLanguage : public QObject {
     Q_OBJECT
-    QTemporaryDir m_settings;
     QTemporaryDir m_work;
 
 private slots:
     void initTestCase() {
         QVERIFY2(kBulgarian, "the Bulgarian locale could not be made with localedef");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     }
 
     // Save (Ctrl+S) over a file that exists: the file dialog's buttons and its question before

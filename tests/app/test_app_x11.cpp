@@ -49,13 +49,9 @@ QString Expected(const QRect& covered, const QWidget* view, int nItems) {
 
 class TestAppX11 : public QObject {
     Q_OBJECT
-    QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() {
-        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-    }
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QString("xcb")); }
 
     void settingsDialogLeavesItsPlacePainted_data() {
         QTest::addColumn<QString>("button");
