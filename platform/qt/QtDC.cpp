@@ -7,7 +7,7 @@
 
 namespace {
 
-QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QColor ToQColor(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QColor StockBrushColor(int nIndex) {
     return nIndex == WHITE_BRUSH  ? Qt::white
