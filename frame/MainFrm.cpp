@@ -84,8 +84,10 @@ QKeySequence KeyOf(UINT nID) {
 // Where a command's picture lies on the toolbar strip; an empty rectangle when it has no button.
 QRect ToolBarCell(UINT nID) {
     const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
+    if (toolBar == nullptr)
+        return {};
     int image = 0;
-    for (UINT item : toolBar != nullptr ? toolBar->items : std::vector<UINT>()) {
+    for (UINT item : toolBar->items) {
         if (item == nID)
             return QRect(image * toolBar->cxButton, 0, toolBar->cxButton, toolBar->cyButton);
         image += item == ID_SEPARATOR ? 0 : 1;

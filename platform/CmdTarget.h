@@ -26,26 +26,30 @@ template <class T> struct CommandEntry {
 };
 
 template <class T, std::size_t N>
-bool DispatchCommand(T& target, const CommandEntry<T> (&map)[N], UINT nID) {
+const CommandEntry<T>* FindCommand(const CommandEntry<T> (&map)[N], UINT nID) {
     for (const CommandEntry<T>& entry : map) {
-        if (entry.nID == nID) {
-            (target.*entry.pfnCommand)();
-            return true;
-        }
+        if (entry.nID == nID)
+            return &entry;
     }
-    return false;
+    return nullptr;
+}
+
+template <class T, std::size_t N>
+bool DispatchCommand(T& target, const CommandEntry<T> (&map)[N], UINT nID) {
+    const CommandEntry<T>* entry = FindCommand(map, nID);
+    if (entry != nullptr)
+        (target.*entry->pfnCommand)();
+    return entry != nullptr;
 }
 
 template <class T, std::size_t N>
 bool DispatchUpdate(T& target, const CommandEntry<T> (&map)[N], CCmdUI* pCmdUI) {
-    for (const CommandEntry<T>& entry : map) {
-        if (entry.nID != pCmdUI->m_nID)
-            continue;
-        if (entry.pfnUpdate != nullptr)
-            (target.*entry.pfnUpdate)(pCmdUI);
-        else
-            pCmdUI->Enable(true);
-        return true;
-    }
-    return false;
+    const CommandEntry<T>* entry = FindCommand(map, pCmdUI->m_nID);
+    if (entry == nullptr)
+        return false;
+    if (entry->pfnUpdate != nullptr)
+        (target.*entry->pfnUpdate)(pCmdUI);
+    else
+        pCmdUI->Enable(true);
+    return true;
 }
