@@ -34,8 +34,9 @@ std::string CAboutDlg::RulesFile() {
     if (QFileInfo(name).isFile())
         return kRulesFile;
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString shipped[] = {programDir.filePath(name),
-                               programDir.filePath(QStringLiteral("../share/zeltaro/") + name)};
+    const QString shipped[] = {
+        programDir.filePath(name),
+        programDir.filePath(QStringLiteral(ZELTARO_RULES_FROM_PROGRAM "/") + name)};
     for (const QString& path : shipped) {
         const QFileInfo info(path);
         if (info.isFile())
