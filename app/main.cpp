@@ -1,9 +1,7 @@
 // The program's entry: the windowing system's dialogs and shell, then the application.
-#include "VncLoopback.h"
 #include "Zeltaro.h"
 #include "frame/MainFrm.h"
 #include "platform/Dialog.h"
-#include "platform/qt/FirstPaintProbe.h"
 #include "platform/qt/QtModalRunner.h"
 #include "platform/qt/QtShell.h"
 
@@ -11,7 +9,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
-    KeepVncServerOnLoopback();
 
     QtShell shell;
     SetShell(&shell);
@@ -23,6 +20,5 @@ int main(int argc, char* argv[]) {
         return 1;
     runner.SetOwner(theApp.MainFrame());
     runner.SetIcon(QApplication::windowIcon());
-    WatchFirstPaint(theApp.MainFrame());
     return QApplication::exec();
 }
