@@ -146,7 +146,8 @@ class Run:
             raise
         self.env = dict(item.split("=", 1) for item in process_file(self.game, "environ"))
         args = process_file(self.server, "cmdline")
-        self.private_files = [args[args.index(option) + 1] for option in ("-PasswordFile", "-auth")]
+        self.private_files = [args[i + 1] for i, arg in enumerate(args)
+                              if arg in ("-PasswordFile", "-auth")]
 
     def read_until(self, pattern, timeout=60):
         text = ""
