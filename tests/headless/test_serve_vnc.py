@@ -124,22 +124,22 @@ class Rfb:
 
 
 class Run:
-    """scripts/serve-vnc with the game, its binds traced from the first moment, in a session
-    of its own as a terminal would start it."""
+    """scripts/serve-vnc with the game, in a session of its own as a terminal would start it;
+    traced, every bind of the run is written down from the first moment."""
 
-    def __init__(self, port):
+    def __init__(self, port, traced=False):
         self.home = tempfile.TemporaryDirectory()
         self.trace = os.path.join(self.home.name, "bind.trace")
         self.port = port
+        tracer = ["strace", "-f", "-qq", "--seccomp-bpf", "-e", "trace=bind", "-o", self.trace]
         self.proc = subprocess.Popen(
-            ["strace", "-f", "-qq", "--seccomp-bpf", "-e", "trace=bind", "-o", self.trace,
-             SERVE_VNC, PROGRAM], env=scratch_env(self.home.name, port),
+            (tracer if traced else []) + [SERVE_VNC, PROGRAM], env=scratch_env(self.home.name, port),
             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, bufsize=0, start_new_session=True)
         self.server = self.game = None
         try:
             self.banner = self.read_until(r"Password:\s+(\S+)")
             self.password = re.search(r"Password:\s+(\S+)", self.banner).group(1)
-            [self.script] = children(self.proc.pid)
+            self.script = children(self.proc.pid)[0] if traced else self.proc.pid
             self.server, self.game = self.wait_for_processes()
         except BaseException:
             self.kill()
@@ -183,12 +183,10 @@ class Run:
 
     def kill(self):
         """Whatever is left of a run that failed a test."""
+        for pid in filter(None, (self.server, self.game)):
+            if alive(pid):
+                os.kill(pid, signal.SIGKILL)
         if self.proc.poll() is None:
-            for pid in filter(None, (self.server, self.game)):
-                try:
-                    os.kill(pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
             os.killpg(self.proc.pid, signal.SIGKILL)
             self.proc.wait()
         self.proc.stdout.close()
@@ -210,12 +208,13 @@ def listening(port):
 
 
 class ServedGame(unittest.TestCase):
-    def setUp(self):
-        self.run = Run(free_port())
-        self.addCleanup(self.run.kill)
+    def start(self, traced=False):
+        run = Run(free_port(), traced)
+        self.addCleanup(run.kill)
+        return run
 
     def test_the_vnc_server_listens_on_loopback_alone_and_asks_for_the_password(self):
-        run = self.run
+        run = self.start(traced=True)
         rfb = Rfb(run.port)
         types = rfb.security_types()
         self.assertNotIn(SECURITY_NONE, types)
@@ -247,7 +246,7 @@ class ServedGame(unittest.TestCase):
 
     @unittest.skipUnless(os.geteuid() == 0, "only the administrator can act as another account")
     def test_another_account_can_neither_open_the_display_nor_read_the_secrets(self):
-        run = self.run
+        run = self.start()
         self.assertEqual(run.x_client(["xdpyinfo"]).returncode, 0, "the cookie does not open it")
         refused = run.x_client(["xdpyinfo"], as_nobody=True)
         self.assertIn(b"Authorization required", refused.stderr, "another account opened it")
@@ -258,23 +257,20 @@ class ServedGame(unittest.TestCase):
             self.assertIn(b"Permission denied", read.stderr, f"another account read {path}")
 
     def test_nothing_is_left_once_the_game_ends(self):
-        run = self.run
         ends = {
-            "Ctrl+C in the terminal": lambda: os.killpg(run.proc.pid, signal.SIGINT),
+            "Ctrl+C in the terminal": lambda run: os.killpg(run.proc.pid, signal.SIGINT),
             # "изход", the last item of the first menu, "Игра".
-            "closed from its menu": lambda: run.x_client(
+            "closed from its menu": lambda run: run.x_client(
                 ["xdotool", "search", "--sync", "--onlyvisible", "--name", "Zeltaro", "sleep", "0.5",
                  "mousemove", "20", "10", "click", "1", "sleep", "0.5", "key", "Up", "key",
                  "Return"]),
         }
         for name, end in ends.items():
             with self.subTest(name):
-                if run.proc.poll() is not None:
-                    run = self.run = Run(free_port())
-                    self.addCleanup(run.kill)
+                run = self.start()
                 display = run.env["DISPLAY"].lstrip(":")
                 private = os.path.dirname(run.private_files[0])
-                end()
+                end(run)
                 run.wait()
                 for pid in (run.script, run.server, run.game):
                     self.assertFalse(alive(pid), f"process {pid} is still running")
