@@ -27,5 +27,3 @@ constexpr int IDCANCEL = 2;
 
 // Mouse key-state flags passed with a click.
 constexpr UINT MK_LBUTTON = 0x0001;
-constexpr UINT MK_SHIFT = 0x0004;
-constexpr UINT MK_CONTROL = 0x0008;

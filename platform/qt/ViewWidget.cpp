@@ -2,6 +2,7 @@
 #include "ViewWidget.h"
 
 #include "QtDC.h"
+#include "TemplateDialog.h"
 
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -40,6 +41,8 @@ int ViewWidget::MessageBox(const std::string& text, const std::string& caption, 
     return IDOK;
 }
 
+int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, window()); }
+
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     QtDC dc(painter);
@@ -51,12 +54,7 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    UINT flags = MK_LBUTTON;
-    if (event->modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
     const QPoint p = event->position().toPoint();
-    m_view.OnLButtonDown(flags, CPoint(p.x(), p.y()));
+    m_view.OnLButtonDown(MK_LBUTTON, CPoint(p.x(), p.y()));
     emit clicked();
 }

@@ -1,5 +1,5 @@
 // The widget that shows a view: it forwards paints and left clicks to it, and carries out the
-// view's repaint requests and message boxes.
+// view's repaint requests, message boxes and dialogs.
 #pragma once
 
 #include "platform/View.h"
@@ -19,6 +19,8 @@ public:
 
     void InvalidateRect(const CRect* rect, bool bErase) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    // Dialogs open over the window that holds the view.
+    int RunModal(CDialog& dialog) override;
 
     QSize sizeHint() const override;
 
