@@ -1,6 +1,7 @@
 // The document's file handling: opening reads nothing, saving writes an empty file.
 #include "ZeltaroDoc.h"
 
+#include "SpecialFile.h"
 #include "resources/StringTable.h"
 #include "resources/resource.h"
 
@@ -11,29 +12,40 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 bool CZeltaroDoc::OnNewDocument() {
     SetPathName(QString());
     return true;
 }
 
 bool CZeltaroDoc::OnOpenDocument(const QString& path, QString* pError) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        *pError = QStringLiteral("това е папка");
+    if (IsSpecialFile(path)) {
+        *pError = SpecialFileReason();
         return false;
     }
-    // Opening proves the file is there and readable; the document has nothing to read.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *pError = file.errorString();
+    // Opening proves the file is there and readable; the document has nothing to read. Should
+    // the file have become a FIFO since it was looked at, a non-blocking open still returns.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *pError = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    file.close();
-    SetPathName(info.absoluteFilePath());
+    ::close(fd);
+    SetPathName(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
 bool CZeltaroDoc::OnSaveDocument(const QString& path, QString* pError) {
+    // A save would put a regular file in place of a device, a FIFO or a folder.
+    if (IsSpecialFile(path)) {
+        *pError = SpecialFileReason();
+        return false;
+    }
     // The whole file is written or none of it: an existing file is replaced only on success.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
