@@ -25,11 +25,16 @@ constexpr int kRecentFileCount = 4;
 QIcon LoadIcon(UINT nID) {
     QIcon icon;
     if (const IconResource* resource = FindIcon(nID)) {
-        icon.addFile(QString::fromUtf8(resource->large), QSize(32, 32));
-        icon.addFile(QString::fromUtf8(resource->small), QSize(16, 16));
+        icon.addFile(QStringLiteral(":/") + resource->large, QSize(32, 32));
+        icon.addFile(QStringLiteral(":/") + resource->small, QSize(16, 16));
     }
     return icon;
 }
+
+const CommandEntry<CZeltaroApp> kCommandMap[] = {
+    {ID_APP_ABOUT, &CZeltaroApp::OnAppAbout, nullptr},
+    {ID_FILE_NEW, &CZeltaroApp::OnFileNew, nullptr},
+};
 
 QString VersionText() {
     const int* v = kVersionInfo.fileVersion;
@@ -139,22 +144,8 @@ void CZeltaroApp::OnFileNew() {
         m_pDocument->OnNewDocument();
 }
 
-bool CZeltaroApp::OnCommand(UINT nID) {
-    switch (nID) {
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        return true;
-    case ID_FILE_NEW:
-        OnFileNew();
-        return true;
-    default:
-        return false;
-    }
-}
+bool CZeltaroApp::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
 
 bool CZeltaroApp::OnUpdateCommand(CCmdUI* pCmdUI) {
-    if (pCmdUI->m_nID != ID_APP_ABOUT && pCmdUI->m_nID != ID_FILE_NEW)
-        return false;
-    pCmdUI->Enable(true);
-    return true;
+    return DispatchUpdate(*this, kCommandMap, pCmdUI);
 }

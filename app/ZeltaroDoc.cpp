@@ -18,6 +18,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace {
+const CommandEntry<CZeltaroDoc> kCommandMap[] = {{ID_FILE_SAVE, &CZeltaroDoc::OnFileSave, nullptr}};
+} // namespace
+
 bool CZeltaroDoc::OnNewDocument() {
     SetPathName(QString());
     return true;
@@ -93,16 +97,8 @@ void CZeltaroDoc::SetPathName(const QString& path) {
         emit pathNameChanged(path);
 }
 
-bool CZeltaroDoc::OnCommand(UINT nID) {
-    if (nID != ID_FILE_SAVE)
-        return false;
-    OnFileSave();
-    return true;
-}
+bool CZeltaroDoc::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
 
 bool CZeltaroDoc::OnUpdateCommand(CCmdUI* pCmdUI) {
-    if (pCmdUI->m_nID != ID_FILE_SAVE)
-        return false;
-    pCmdUI->Enable(true);
-    return true;
+    return DispatchUpdate(*this, kCommandMap, pCmdUI);
 }

@@ -18,6 +18,3 @@ public:
     // The ellipse inscribed in the rectangle, filled with the brush and outlined with the pen.
     virtual void Ellipse(const CRect& rect) = 0;
 };
-
-// The colour that a stock brush fills with.
-COLORREF StockBrushColor(int nIndex);

@@ -10,5 +10,5 @@ public:
     // Paints the whole picture; the platform clips it to the area being repainted.
     virtual void OnDraw(CDC* pDC) = 0;
     // The default handling of the left button: nothing beyond what the platform does itself.
-    virtual void OnLButtonDown(UINT nFlags, CPoint point);
+    virtual void OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/) {}
 };

@@ -15,8 +15,6 @@ public:
     explicit ViewWidget(CView& view, QWidget* parent = nullptr);
     ~ViewWidget() override;
 
-    CView& View() const { return m_view; }
-
     void InvalidateRect(const CRect* rect, bool bErase) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
     // Dialogs open over the window that holds the view.
