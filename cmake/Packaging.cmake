@@ -9,7 +9,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "An odd number of round items lies on the board; you and the computer take
 from one to M of them in turn, and when the board is empty the side that holds
 an even number of items wins. The computer never misses a forced win.
-All text in the game is in Bulgarian.")
+The game's own texts are in Bulgarian.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -21,7 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zeltaro.org/)
 # at run time, so no library names them: without qt6-qpa-plugins the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
-# The dialogs ask for DejaVu Sans; the Rules button hands the rules file to xdg-open.
+# The system's font substitution gives the dialogs' faces DejaVu Sans; the Rules button hands the rules file to xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 
 # Lintian's overrides belong to the package alone, so `cmake --install` leaves them out: cpack
