@@ -29,3 +29,11 @@ constexpr int IDCANCEL = 2;
 constexpr UINT MK_LBUTTON = 0x0001;
 constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
+
+// Virtual-key codes of the keys that play on the board.
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;

@@ -1,5 +1,5 @@
-// The widget that shows a view: it forwards paints and left clicks to it, and carries out the
-// view's repaint requests and message boxes.
+// The widget that shows a view: it forwards paints, left clicks, keys and the focus to it,
+// carries out the view's repaint requests and message boxes, and lets screen readers read it.
 #pragma once
 
 #include "platform/View.h"
@@ -22,14 +22,24 @@ public:
 
     QSize sizeHint() const override;
 
+    // The default action of a part of the picture, asked for by assistive technology.
+    void PressAccessible(int nKey);
+
 signals:
-    // After every click that reached the view: the commands' states may have changed.
+    // After every click that reached the view, from the mouse, a key or a screen reader: the
+    // commands' states may have changed.
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Tells a screen reader, if one listens, what the last change did to the picture.
+    void NotifyAccessible();
+
     CView& m_view;
 };
