@@ -8,7 +8,10 @@
 #include <QAccessibleEvent>
 
 ViewAccessible::ViewAccessible(ViewWidget* widget)
-    : QAccessibleWidget(widget, QAccessible::Client), m_seen(widget->View().GetAccessibleChildren()) {}
+    : QAccessibleWidget(widget, QAccessible::Client),
+      m_seen(widget->View().GetAccessibleChildren()) {
+    widget->AttachAccessible(this);
+}
 
 ViewAccessible::~ViewAccessible() {
     for (const auto& [nKey, id] : m_children)
@@ -97,31 +100,29 @@ void ViewAccessible::Refresh() {
         keysNow.push_back(c.nKey);
     if (keysSeen != keysNow) {
         // Parts came or went (a new board, the totals at Start): the reader reads the view anew.
-        QAccessibleEvent reorder(widget(), QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&reorder);
+        Tell(QAccessibleEvent(widget(), QAccessible::ObjectReorder));
     } else {
         for (size_t i = 0; i < now.size(); ++i) {
             const CAccessibleChild &before = m_seen[i], &after = now[i];
             QAccessibleInterface* iface = ChildFor(after.nKey);
-            if (after.name != before.name) {
-                QAccessibleEvent named(iface, QAccessible::NameChanged);
-                QAccessible::updateAccessibility(&named);
-            }
-            if (after.nValue != before.nValue) {
-                QAccessibleValueChangeEvent valued(iface, after.nValue);
-                QAccessible::updateAccessibility(&valued);
-            }
+            if (after.name != before.name)
+                Tell(QAccessibleEvent(iface, QAccessible::NameChanged));
+            if (after.nValue != before.nValue)
+                Tell(QAccessibleValueChangeEvent(iface, after.nValue));
             if (after.bAvailable != before.bAvailable) {
                 QAccessible::State changed;
                 changed.disabled = true;
-                QAccessibleStateChangeEvent stated(iface, changed);
-                QAccessible::updateAccessibility(&stated);
+                Tell(QAccessibleStateChangeEvent(iface, changed));
             }
-            if (after.bFocused && !before.bFocused) {
-                QAccessibleEvent focused(iface, QAccessible::Focus);
-                QAccessible::updateAccessibility(&focused);
-            }
+            if (after.bFocused && !before.bFocused)
+                Tell(QAccessibleEvent(iface, QAccessible::Focus));
         }
     }
     m_seen = std::move(now);
 }
+
+void ViewAccessible::SetListener(std::function<void(QAccessibleEvent*)> listener) {
+    m_listener = std::move(listener);
+}
+
+void ViewAccessible::Tell(QAccessibleEvent&& event) const { m_listener(&event); }

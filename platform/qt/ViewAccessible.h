@@ -6,6 +6,7 @@
 
 #include <QAccessibleWidget>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -34,11 +35,15 @@ public:
     void Press(int nKey);
     // Compares the view with the last look and tells assistive technology what changed.
     void Refresh();
+    // Where the changes are told: to assistive technology, or to a test that listens instead.
+    void SetListener(std::function<void(QAccessibleEvent*)> listener);
 
 private:
     ViewWidget* View() const;
     QAccessibleInterface* ChildFor(int nKey) const;
+    void Tell(QAccessibleEvent&& event) const;
 
     std::vector<CAccessibleChild> m_seen;
     mutable std::map<int, QAccessible::Id> m_children; // by key, made when first asked for
+    std::function<void(QAccessibleEvent*)> m_listener = &QAccessible::updateAccessibility;
 };

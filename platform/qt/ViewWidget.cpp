@@ -131,8 +131,6 @@ void ViewWidget::PressAccessible(int nKey) {
 }
 
 void ViewWidget::NotifyAccessible() {
-    if (!QAccessible::isActive())
-        return;
-    if (auto* iface = dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(this)))
-        iface->Refresh();
+    if (m_pAccessible != nullptr)
+        m_pAccessible->Refresh();
 }

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class ViewAccessible;
+
 class ViewWidget : public QWidget, public IWndHost {
     Q_OBJECT
 
@@ -24,6 +26,9 @@ public:
 
     // The default action of a part of the picture, asked for by assistive technology.
     void PressAccessible(int nKey);
+    // The interface that assistive technology reads the view through, once one asked for it;
+    // until then nobody listens, and changes are not looked for.
+    void AttachAccessible(ViewAccessible* pAccessible) { m_pAccessible = pAccessible; }
 
 signals:
     // After every click that reached the view, from the mouse, a key or a screen reader: the
@@ -42,4 +47,5 @@ private:
     void NotifyAccessible();
 
     CView& m_view;
+    ViewAccessible* m_pAccessible = nullptr; // owned by Qt's cache of interfaces
 };
