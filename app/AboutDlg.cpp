@@ -1,14 +1,13 @@
 // The About box and its Rules button.
 #include "AboutDlg.h"
 
-#include "platform/Shell.h"
 #include "resources/resource.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg(IShell& shell) : CDialog(IDD_ABOUTBOX), m_shell(shell) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
 
@@ -24,7 +23,7 @@ void CAboutDlg::OnOK() { CDialog::OnOK(); }
 
 void CAboutDlg::OnRules() {
     // Whatever the desktop makes of the request is its own business: the box closes anyway.
-    ShellOpen(RulesFile());
+    m_shell.Open(RulesFile());
     OnOK();
 }
 
@@ -35,8 +34,9 @@ std::string CAboutDlg::RulesFile() {
     if (QFileInfo(name).isFile())
         return kRulesFile;
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString shipped[] = {programDir.filePath(name),
-                               programDir.filePath(QStringLiteral("../share/zeltaro/") + name)};
+    const QString shipped[] = {
+        programDir.filePath(name),
+        programDir.filePath(QStringLiteral(ZELTARO_RULES_FROM_PROGRAM "/") + name)};
     for (const QString& path : shipped) {
         const QFileInfo info(path);
         if (info.isFile())

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "platform/Shell.h"
 
 #include <string>
 
 class CAboutDlg : public CDialog {
 public:
-    CAboutDlg();
+    // Rules asks the shell to open the rules file.
+    explicit CAboutDlg(IShell& shell);
 
     bool OnCommand(UINT nID) override;
     void OnOK() override;
@@ -22,4 +24,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    IShell& m_shell;
 };

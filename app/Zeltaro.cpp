@@ -37,8 +37,8 @@ QString VersionText() {
 
 } // namespace
 
-CZeltaroApp::CZeltaroApp()
-    : m_recentFiles(QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
+CZeltaroApp::CZeltaroApp(IShell& shell)
+    : m_shell(shell), m_recentFiles(QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
 
 // The window goes before the document whose title it shows.
 CZeltaroApp::~CZeltaroApp() {
@@ -106,8 +106,10 @@ void CZeltaroApp::ReportStartError(const QString& message) {
     std::fprintf(stderr, "zeltaro: %s\n", message.toLocal8Bit().constData());
 }
 
+// The box runs through the view's host, which opens it over the main window.
 void CZeltaroApp::OnAppAbout() {
-    CAboutDlg aboutDlg;
+    CAboutDlg aboutDlg(m_shell);
+    aboutDlg.SetHost(m_pMainWnd->View().Host());
     aboutDlg.DoModal();
 }
 

@@ -11,10 +11,12 @@
 
 class CMainFrame;
 class CZeltaroDoc;
+class IShell;
 
 class CZeltaroApp : public CCmdTarget {
 public:
-    CZeltaroApp();
+    // The shell opens the rules file for the About box.
+    explicit CZeltaroApp(IShell& shell);
     ~CZeltaroApp() override;
     CZeltaroApp(const CZeltaroApp&) = delete;
     CZeltaroApp& operator=(const CZeltaroApp&) = delete;
@@ -39,6 +41,7 @@ private:
     bool ProcessShellCommand(const QStringList& arguments);
     static void ReportStartError(const QString& message);
 
+    IShell& m_shell;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;

@@ -1,10 +1,8 @@
-// The program's entry: the windowing system's dialogs and shell, then the application.
+// The program's entry: the desktop's shell, then the application.
 #include "VncLoopback.h"
 #include "Zeltaro.h"
 #include "frame/MainFrm.h"
-#include "platform/Dialog.h"
 #include "platform/qt/FirstPaintProbe.h"
-#include "platform/qt/QtModalRunner.h"
 #include "platform/qt/QtShell.h"
 
 #include <QApplication>
@@ -14,15 +12,9 @@ int main(int argc, char* argv[]) {
     KeepVncServerOnLoopback();
 
     QtShell shell;
-    SetShell(&shell);
-    QtModalRunner runner;
-    CDialog::SetModalRunner(&runner);
-
-    CZeltaroApp theApp;
+    CZeltaroApp theApp(shell);
     if (!theApp.InitInstance(QCoreApplication::arguments()))
         return 1;
-    runner.SetOwner(theApp.MainFrame());
-    runner.SetIcon(QApplication::windowIcon());
     WatchFirstPaint(theApp.MainFrame());
     return QApplication::exec();
 }

@@ -24,4 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The dialogs ask for DejaVu Sans; the Rules button hands the rules file to xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 
+# Lintian's overrides belong to the package alone, so `cmake --install` leaves them out: cpack
+# installs the default component and this one.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/zeltaro.lintian-overrides
+    DESTINATION share/lintian/overrides RENAME zeltaro COMPONENT debian EXCLUDE_FROM_ALL)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${PROJECT_BINARY_DIR};${PROJECT_NAME};ALL;/" "${PROJECT_BINARY_DIR};${PROJECT_NAME};debian;/")
+
 include(CPack)

@@ -1,23 +1,12 @@
 // Modal dialogs: running, data exchange and ending.
 #include "Dialog.h"
 
-namespace {
-IModalRunner* g_runner = nullptr;
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate) {
+    if (pParentWnd != nullptr)
+        SetHost(pParentWnd->Host());
 }
 
-IModalRunner* CDialog::SetModalRunner(IModalRunner* pRunner) {
-    IModalRunner* previous = g_runner;
-    g_runner = pRunner;
-    return previous;
-}
-
-IModalRunner* CDialog::ModalRunner() { return g_runner; }
-
-int CDialog::DoModal() {
-    if (g_runner == nullptr)
-        return IDCANCEL;
-    return g_runner->RunModal(*this);
-}
+int CDialog::DoModal() { return Host() != nullptr ? Host()->RunModal(*this) : IDCANCEL; }
 
 bool CDialog::OnInitDialog() { return UpdateData(false); }
 

@@ -3,21 +3,19 @@
 #pragma once
 
 #include "DataExchange.h"
-#include "ModalRunner.h"
 #include "Wnd.h"
 
 class CDialog : public CWnd {
 public:
-    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
-        : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+    // A dialog runs through its parent's host, or through the host it is given later.
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
     UINT TemplateID() const { return m_nIDTemplate; }
-    CWnd* ParentWnd() const { return m_pParentWnd; }
 
-    // Runs the dialog to its end with the installed runner; IDCANCEL when there is none.
+    // Runs the dialog to its end through its host; IDCANCEL when it has none.
     virtual int DoModal();
 
-    // Called by the runner once the controls exist and their lists are filled.
+    // Called by the host once the controls exist and their lists are filled.
     virtual bool OnInitDialog();
     // A button was pressed: OK and Cancel by default, a subclass's own buttons by override.
     virtual bool OnCommand(UINT nID);
@@ -27,18 +25,14 @@ public:
     bool UpdateData(bool bSaveAndValidate = true);
     void EndDialog(int nResult);
 
-    // The runner attaches the running dialog's controls for the length of the run.
+    // The host attaches the running dialog's controls for the length of the run.
     void AttachSite(IDialogSite* pSite) { m_pSite = pSite; }
     IDialogSite* Site() const { return m_pSite; }
-
-    static IModalRunner* SetModalRunner(IModalRunner* pRunner);
-    static IModalRunner* ModalRunner();
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
 
 private:
     UINT m_nIDTemplate;
-    CWnd* m_pParentWnd;
     IDialogSite* m_pSite = nullptr;
 };

@@ -11,11 +11,3 @@ public:
     // in the current directory.
     virtual bool Open(const std::string& path) = 0;
 };
-
-// Installs the shell and returns the previous one. The application installs the desktop's;
-// tests install one that records the requests.
-IShell* SetShell(IShell* pShell);
-IShell* Shell();
-
-// Opens the file through the installed shell; false when none is installed.
-bool ShellOpen(const std::string& path);

@@ -27,8 +27,6 @@ constexpr int IDCANCEL = 2;
 
 // Mouse key-state flags passed with a click.
 constexpr UINT MK_LBUTTON = 0x0001;
-constexpr UINT MK_SHIFT = 0x0004;
-constexpr UINT MK_CONTROL = 0x0008;
 
 // Virtual-key codes of the keys that play on the board.
 constexpr UINT VK_RETURN = 0x0D;

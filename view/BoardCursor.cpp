@@ -65,7 +65,7 @@ void CBoardCursor::BeginTurn(CZeltaroView& view) {
 }
 
 void CBoardCursor::OnKeyDown(CZeltaroView& view, UINT nChar) {
-    if (view.m_nTurn != 0)
+    if (view.m_nTurn != CZeltaroView::kPlayerTurn)
         return;
     static const std::pair<UINT, Direction> kArrows[] = {
         {VK_LEFT, kLeft}, {VK_RIGHT, kRight}, {VK_UP, kUp}, {VK_DOWN, kDown}};
@@ -78,7 +78,7 @@ void CBoardCursor::OnKeyDown(CZeltaroView& view, UINT nChar) {
 }
 
 void CBoardCursor::PressItem(CZeltaroView& view, int k) {
-    if (view.m_nTurn != 0 || k < 1 || k > view.m_nTotal)
+    if (view.m_nTurn != CZeltaroView::kPlayerTurn || k < 1 || k > view.m_nTotal)
         return;
     SetState(view, k, m_bShown, m_bFocus);
     Press(view);

@@ -1,9 +1,8 @@
-// The game: start and classification, the computer's replies, turn resolution, the board's
-// clicks and Back, the command flags, the settings command and painting.
+// The game's commands: settings, Start, Play with the marking step, the board's clicks and
+// Back, New game and the command flags; painting; the invariants.
 #include "ZeltaroView.h"
 
 #include "dialogs/ZeltaroDialog.h"
-#include "platform/Assert.h"
 #include "resources/resource.h"
 
 #include <cstdio>
@@ -36,11 +35,6 @@ constexpr int kMaxTakeKey = 2;
 constexpr int kPlayerHeldKey = 3;
 constexpr int kComputerHeldKey = 4;
 constexpr int kFirstItemKey = 100; // item k is kFirstItemKey + k
-
-// The defaults of a game started before any settings were chosen.
-constexpr int kDefaultTotal = 25;
-constexpr int kDefaultMaxTake = 4;
-constexpr int kDefaultOrder = 0;
 
 struct CommandEntry {
     UINT nID;
@@ -105,7 +99,8 @@ void CZeltaroView::OnUpdatePlay(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnablePlay);
 void CZeltaroView::OnUpdateEditUndo(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableUndo); }
 void CZeltaroView::OnUpdateNewGame(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableNew); }
 
-// The window's own File New reaches the view first and must not disturb the game.
+// A File New sent to the window comes to the view before the application and must not disturb
+// the game.
 void CZeltaroView::OnFileNew() {}
 
 // ---------------------------------------------------------------------------------------------
@@ -113,6 +108,7 @@ void CZeltaroView::OnFileNew() {}
 
 void CZeltaroView::OnGeneralSettings() {
     CZeltaroDialog dlg;
+    dlg.SetHost(Host()); // no parent: the view's host opens it over the main window
     if (dlg.DoModal() == IDOK) {
         m_nTotal = 2 * dlg.m_nTotalIndex + 21;
         m_nMaxTake = dlg.m_nMaxTakeIndex + 2;
@@ -121,12 +117,10 @@ void CZeltaroView::OnGeneralSettings() {
     }
     // A dialog closed any other way, Cancel included, sets the defaults.
     if (!m_bSettingsChosen) {
-        m_nTotal = kDefaultTotal;
-        m_nMaxTake = kDefaultMaxTake;
-        m_nOrder = kDefaultOrder;
+        SetDefaults();
         m_bSettingsChosen = true;
     }
-    m_nTurn = 2;
+    m_nTurn = kNoGame;
     m_bEnableSettings = false;
     m_bEnableStart = true;
 }
@@ -149,14 +143,14 @@ void CZeltaroView::OnStart() {
     m_bEnablePlay = true;
     m_bEnableNew = true;
     m_bEnableUndo = true;
-    m_nTurn = m_nOrder;
+    m_nTurn = m_nOrder; // first: the player's turn; second: the computer's, for its opening
 
-    if (m_nMode == 1) {
+    if (m_nMode == kModeFirstPlayerWins) {
         m_bFirstReply = true;
         m_bRandomPhase = true;
-    } else if (m_nMode == 3) {
+    } else if (m_nMode == kModeSecondComputerWins) {
         ComputedOpening();
-    } else if (m_nMode == 4) {
+    } else if (m_nMode == kModeSecondPlayerWins) {
         RandomOpening();
     }
     m_cursor.BeginTurn(*this);
@@ -166,73 +160,21 @@ void CZeltaroView::OnStart() {
 // Only a game started before the settings dialog was ever closed, and before any New game,
 // is given the defaults; later games keep whatever N, M and order were last in force.
 void CZeltaroView::ApplyDefaults() {
-    if (m_bEnableSettings && !m_bRestarted) {
-        m_nTotal = kDefaultTotal;
-        m_nMaxTake = kDefaultMaxTake;
-        m_nOrder = kDefaultOrder;
-    }
+    if (m_bEnableSettings && !m_bRestarted)
+        SetDefaults();
 }
 
-// The side to move cannot force a win exactly when N leaves 1 modulo the period.
-void CZeltaroView::Classify() {
-    if (m_nMaxTake % 2 == 0) {
-        m_nResidue = m_nTotal % (m_nMaxTake + 2);
-        if (m_nResidue == 1) {
-            m_nStartClass = 4;
-            m_nClass = 3;
-        } else {
-            m_nStartClass = 5;
-        }
-    } else {
-        m_nResidue = m_nTotal % (2 * m_nMaxTake + 2);
-        if (m_nResidue == 1) {
-            m_nStartClass = 1;
-            m_nClass = 1;
-        } else {
-            m_nStartClass = m_nResidue <= m_nMaxTake ? 2 : 3;
-        }
-    }
-}
-
-// Leaves the player a count from which it cannot force a win.
-void CZeltaroView::ComputedOpening() {
-    switch (m_nStartClass) {
-    case 5:
-        m_nComputerTake = m_nResidue - 1;
-        m_nClass = 3;
-        break;
-    case 2:
-        m_nComputerTake = m_nResidue - 1;
-        m_nClass = 1;
-        break;
-    case 3:
-        m_nComputerTake = m_nResidue - (m_nMaxTake + 1);
-        m_nClass = 2;
-        break;
-    default:
-        break;
-    }
-    m_nRemaining -= m_nComputerTake;
-    m_bEnablePlay = false;
-    MarkComputerTake();
-    m_nTurn = 0;
-}
-
-void CZeltaroView::RandomOpening() {
-    RandomTake();
-    m_nComputerAsked = m_nComputerTake;
-    m_nRemaining -= m_nComputerTake;
-    m_bEnablePlay = false;
-    MarkComputerTake();
-    m_nTurn = 0;
-    m_bRandomPhase = true;
+void CZeltaroView::SetDefaults() {
+    m_nTotal = kDefaultTotal;
+    m_nMaxTake = kDefaultMaxTake;
+    m_nOrder = kDefaultOrder;
 }
 
 // ---------------------------------------------------------------------------------------------
 // The computer's marking step
 
 void CZeltaroView::MarkComputerTake() {
-    if (m_nTurn == 1) {
+    if (m_nTurn == kComputerTurn) {
         m_nComputerAsked = m_nComputerTake;
         // The walk runs to the end, also once the take is used up.
         for (int k = 1; k <= m_nTotal; ++k) {
@@ -254,74 +196,10 @@ void CZeltaroView::MarkComputerTake() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The reply table
-
-void CZeltaroView::QueryReply() {
-    const int M = m_nMaxTake;
-    const int x = m_nQueryTaken;
-    const bool odd = x % 2 != 0;
-    // Each rule covers x of one parity in [lo, hi]; an empty range covers nothing.
-    auto covers = [x](bool parityMatches, int lo, int hi) {
-        return parityMatches && x >= lo && x <= hi;
-    };
-    auto reply = [this](int r, int nextClass) {
-        m_nQueryReply = r;
-        m_nQueryNextClass = nextClass;
-    };
-
-    switch (m_nQueryClass) {
-    case 1:
-        if (covers(odd, 1, M))
-            reply(M + 1 - x, 1);
-        else if (covers(!odd, 2, M - 1))
-            reply(M + 2 - x, 2);
-        break;
-    case 2:
-        if (covers(odd, 1, M))
-            reply(M + 1 - x, 2);
-        else if (covers(!odd, 2, M - 1))
-            reply(M - x, 1);
-        break;
-    case 3:
-        if (x == 1)
-            reply(1, 4);
-        else if (covers(odd, 3, M - 1))
-            reply(M + 3 - x, 5);
-        else if (covers(!odd, 2, M))
-            reply(M + 2 - x, 3);
-        break;
-    case 4:
-        if (covers(odd, 1, M - 1))
-            reply(M - x, 3);
-        else if (covers(!odd, 2, M))
-            reply(M + 1 - x, 5);
-        break;
-    case 5:
-        if (covers(odd, 1, M - 1))
-            reply(M + 1 - x, 3);
-        else if (covers(!odd, 2, M))
-            reply(M + 2 - x, 5);
-        break;
-    default:
-        break;
-    }
-}
-
-// The callers' side of the table: the class always advances to the class after, and the
-// reply is handed back, also when no rule matched and both are the last query's.
-int CZeltaroView::Query(int x) {
-    m_nQueryClass = m_nClass;
-    m_nQueryTaken = x;
-    QueryReply();
-    m_nClass = m_nQueryNextClass;
-    return m_nQueryReply;
-}
-
-// ---------------------------------------------------------------------------------------------
 // Play
 
 void CZeltaroView::OnPlay() {
-    if (m_nSelected == 0 && m_nTurn == 0) {
+    if (m_nSelected == 0 && m_nTurn == kPlayerTurn) {
         MessageBox(kNothingTaken, kNothingTakenCaption, MB_OK);
     } else {
         ComputerMove();
@@ -329,123 +207,16 @@ void CZeltaroView::OnPlay() {
         m_nSelected = 0;
         m_cursor.BeginTurn(*this);
         if (m_nRemaining > 0)
-            m_nTurn = 0;
+            m_nTurn = kPlayerTurn;
         else
             GameOver();
     }
     InvalidateRect(&m_rectScore, true);
 }
 
-void CZeltaroView::ComputerMove() {
-    switch (m_nMode) {
-    case 1:
-        if (m_bFirstReply)
-            FirstAnswer();
-        else if (m_bRandomPhase)
-            RandomPhaseAnswer();
-        else
-            NormalAnswer();
-        m_nGoal = Query(m_nComputerAsked);
-        break;
-    case 2:
-    case 3:
-        TableTake(m_nSelected);
-        CarryOutTake(false);
-        break;
-    case 4:
-        m_nGoal = Query(m_nComputerAsked);
-        if (!m_bRandomPhase)
-            NormalAnswer();
-        else
-            RandomPhaseAnswer();
-        break;
-    default:
-        break;
-    }
-}
-
-// Mode 1's first reply: the computer learns the take the player needs, and answers a
-// shortfall by restoring the winning count itself.
-void CZeltaroView::FirstAnswer() {
-    switch (m_nStartClass) {
-    case 5:
-        m_nGoal = m_nResidue - 1;
-        m_nClass = 3;
-        break;
-    case 2:
-        m_nGoal = m_nResidue - 1;
-        m_nClass = 1;
-        break;
-    case 3:
-        m_nGoal = m_nResidue - (m_nMaxTake + 1);
-        m_nClass = 2;
-        break;
-    default:
-        break;
-    }
-    m_bFirstReply = false;
-
-    const int sel = m_nSelected;
-    if (sel > m_nGoal) {
-        TableTake(sel - m_nGoal);
-        CarryOutTake(true);
-    } else if (sel < m_nGoal) {
-        const int d = m_nGoal - sel;
-        if (m_nClass == 2)
-            m_nComputerTake = d % 2 == 0 ? d - 1 : d;
-        else if (d % 2 != 0)
-            m_nComputerTake = d == 1 ? 2 : d - 1;
-        else
-            m_nComputerTake = d;
-        CarryOutTake(true);
-    } else {
-        RandomTake();
-        CarryOutTake(false);
-    }
-}
-
-void CZeltaroView::RandomPhaseAnswer() {
-    const int sel = m_nSelected;
-    if (sel == m_nGoal) {
-        RandomTake();
-        CarryOutTake(false);
-        return;
-    }
-    if (Left() <= m_nMaxTake)
-        EndgameTake();
-    else if (sel < m_nGoal)
-        m_nComputerTake = m_nGoal - sel;
-    else
-        TableTake(sel - m_nGoal);
-    CarryOutTake(true);
-}
-
-void CZeltaroView::NormalAnswer() {
-    if (Left() <= m_nMaxTake)
-        EndgameTake();
-    else
-        TableTake(m_nSelected);
-    CarryOutTake(false);
-}
-
-// Clears the board when that leaves the computer's holding even, else leaves one item.
-void CZeltaroView::EndgameTake() {
-    m_nComputerTake = Left();
-    if ((m_nComputerHeld + m_nComputerTake) % 2 != 0 && m_nComputerTake > 1)
-        --m_nComputerTake;
-}
-
-// Re-seeded from the clock before its single draw, so two takes in one second are equal.
-void CZeltaroView::RandomTake() {
-    m_pRuntime->srand(static_cast<unsigned int>(m_pRuntime->time()));
-    m_nComputerTake = m_pRuntime->rand() % m_nMaxTake + 1;
-}
-
-void CZeltaroView::TableTake(int x) { m_nComputerTake = Query(x); }
-
 void CZeltaroView::CarryOutTake(bool bEndRandomPhase) {
     m_nRemaining = m_nRemaining - m_nSelected - m_nComputerTake;
-    m_nTurn = 1;
+    m_nTurn = kComputerTurn;
     if (bEndRandomPhase)
         m_bRandomPhase = false;
     MarkComputerTake();
@@ -461,14 +232,14 @@ void CZeltaroView::GameOver() {
     m_bEnableStart = false;
     m_bEnablePlay = false;
     m_bEnableNew = true;
-    m_nTurn = 2;
+    m_nTurn = kNoGame;
 }
 
 // ---------------------------------------------------------------------------------------------
 // The player's selection and Back
 
 void CZeltaroView::OnLButtonDown(UINT nFlags, CPoint point) {
-    if (m_nTurn == 0) {
+    if (m_nTurn == kPlayerTurn) {
         if (m_nSelected < m_nMaxTake) {
             for (int k = 1; k <= m_nTotal; ++k) {
                 m_rectItem = ItemRect(k);
@@ -483,7 +254,7 @@ void CZeltaroView::OnLButtonDown(UINT nFlags, CPoint point) {
             m_bEnablePlay = true;
         } else {
             MessageBox(kOverLimit, kOverLimitCaption, MB_OK);
-            m_nTurn = 1;
+            m_nTurn = kComputerTurn;
         }
     }
     CView::OnLButtonDown(nFlags, point);
@@ -492,7 +263,7 @@ void CZeltaroView::OnLButtonDown(UINT nFlags, CPoint point) {
 // Puts back the lowest-numbered item off the board, whoever took it: the counts stay right
 // because the board gains one item as the selection loses one.
 void CZeltaroView::OnEditUndo() {
-    if (m_nTurn != 0 || m_nSelected <= 0)
+    if (m_nTurn != kPlayerTurn || m_nSelected <= 0)
         return;
     for (int k = 1; k <= m_nTotal; ++k) {
         m_rectItem = ItemRect(k);
@@ -516,7 +287,7 @@ void CZeltaroView::OnNewGame() {
     m_nSelected = 0;
     m_nComputerTake = 0;
     m_bSettingsChosen = false;
-    m_nTurn = 2;
+    m_nTurn = kNoGame;
     m_nComputerAsked = 0;
     m_bFirstReply = false;
     // White items: the board looks empty until Start puts them back.
@@ -616,12 +387,12 @@ void CZeltaroView::OnAccessibleAction(int nKey) {
 // Invariants
 
 void CZeltaroView::AssertValid() const {
-    ZASSERT(m_nTurn >= 0 && m_nTurn <= 2);
+    ZASSERT(m_nTurn >= kPlayerTurn && m_nTurn <= kNoGame);
     ZASSERT(m_nTotal == kUnset || (m_nTotal % 2 != 0 && m_nTotal >= 21 && m_nTotal <= 39));
     ZASSERT(m_nMaxTake == kUnset || (m_nMaxTake >= 2 && m_nMaxTake <= 7));
 
-    const bool bRunning = m_nTurn == 0 || m_nTurn == 1;
-    const bool bOver = m_nTurn == 2 && m_bEnableNew;
+    const bool bRunning = m_nTurn == kPlayerTurn || m_nTurn == kComputerTurn;
+    const bool bOver = m_nTurn == kNoGame && m_bEnableNew;
     if (!bRunning && !bOver)
         return;
 

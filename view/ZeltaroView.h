@@ -1,10 +1,13 @@
 // The view: the whole game state, the game's commands, the board's painting and its clicks.
+// The computer's rules of play are in ZeltaroStrategy.cpp.
 #pragma once
 
 #include "BoardCursor.h"
 #include "GameItem.h"
 #include "platform/Runtime.h"
 #include "platform/View.h"
+
+#include <optional>
 
 class CZeltaroView : public CView {
 public:
@@ -14,6 +17,45 @@ public:
     static constexpr int kItemCount = 40;
     // N, M and the order before they are first chosen: painting shows nothing for them.
     static constexpr int kUnset = -1;
+
+    // Turn states (m_nTurn).
+    static constexpr int kPlayerTurn = 0; // clicks select, Back puts back, Play resolves
+    static constexpr int kComputerTurn =
+        1;                            // the selection is closed; the computer's take is marked
+    static constexpr int kNoGame = 2; // clicks and Back do nothing
+
+    // Game modes (m_nMode): who moves first, and who can force a win from the start.
+    static constexpr int kModeFirstPlayerWins = 1;    // the computer expects takes, then answers
+    static constexpr int kModeFirstComputerWins = 2;  // every answer from the reply table
+    static constexpr int kModeSecondComputerWins = 3; // a computed opening, then the table
+    static constexpr int kModeSecondPlayerWins = 4;   // a random opening, then as the first mode
+
+    // Start classes (m_nStartClass): the parity of M and where N falls in its period.
+    static constexpr int kStartOddLosing = 1;  // odd M, residue 1: the side to move loses
+    static constexpr int kStartOddLow = 2;     // odd M, residue 3 to M
+    static constexpr int kStartOddHigh = 3;    // odd M, residue M + 2 to 2M + 1
+    static constexpr int kStartEvenLosing = 4; // even M, residue 1: the side to move loses
+    static constexpr int kStartEven = 5;       // even M, any other residue
+
+    // Strategy classes (m_nClass), the reply table's rows: two for odd M, three for even M.
+    static constexpr int kClassOddA = 1;
+    static constexpr int kClassOddB = 2;
+    static constexpr int kClassEvenA = 3;
+    static constexpr int kClassEvenB = 4;
+    static constexpr int kClassEvenC = 5;
+
+    // The defaults of a game started before any settings were chosen, and of a cancelled dialog.
+    static constexpr int kDefaultTotal = 25;
+    static constexpr int kDefaultMaxTake = 4;
+    static constexpr int kDefaultOrder = 0;
+
+    // One rule of the reply table: the computer's reply r and the strategy class after it.
+    struct Reply {
+        int nTake;
+        int nNextClass;
+    };
+    // The rule that covers amount x in the class under limit M, if one does.
+    static std::optional<Reply> ReplyRule(int nClass, int x, int nMaxTake);
 
     // The square of item k (1 to 39) on the board.
     static CRect ItemRect(int k);
@@ -76,7 +118,7 @@ public:
     int m_nClass = 0;
     int m_bResidueOne = 0;
     int m_nMode = 0;
-    int m_nTurn = 2;
+    int m_nTurn = kNoGame;
     int m_nResidue = 0;
     int m_nSelected = 0;
     int m_nComputerAsked = 0;
@@ -99,7 +141,9 @@ public:
 private:
     // Steps of Start.
     void ApplyDefaults();
+    void SetDefaults();
     void Classify();
+    void LeaveLosingCount(int& nTake);
     void ComputedOpening();
     void RandomOpening();
 

@@ -5,6 +5,7 @@
 #include "platform/Dialog.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -58,6 +59,25 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 }
 
 TemplateDialog::~TemplateDialog() = default;
+
+int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
+    const DialogTemplate* tmpl = FindDialogTemplate(dialog.TemplateID());
+    if (tmpl == nullptr)
+        return -1;
+
+    TemplateDialog window(*tmpl, dialog, QApplication::windowIcon(), pOwner);
+    dialog.AttachSite(&window);
+    // The lists are filled by now, so the dialog's exchange can select in them.
+    const bool bDefaultFocus = dialog.OnInitDialog();
+    // A dialog may end itself while it initialises; then it is never shown.
+    if (!window.Ended()) {
+        if (bDefaultFocus)
+            window.FocusFirstTabStop();
+        window.exec();
+    }
+    dialog.AttachSite(nullptr);
+    return window.Ended() ? window.Result() : IDCANCEL;
+}
 
 QRect TemplateDialog::ToPixels(int x, int y, int cx, int cy) const {
     return QRect(MulDiv(x, m_cxChar, 4), MulDiv(y, m_cyChar, 8), MulDiv(cx, m_cxChar, 4),

@@ -25,9 +25,10 @@ public:
                    QWidget* parent = nullptr);
     ~TemplateDialog() override;
 
-    // The dialog font's base units: average character width and character height in pixels.
-    int BaseUnitX() const { return m_cxChar; }
-    int BaseUnitY() const { return m_cyChar; }
+    // One modal run of the dialog over the owner window: builds the window from the dialog's
+    // template, lets the dialog initialise and waits for it to end. IDCANCEL when the dialog
+    // never ends itself; -1 when it has no template.
+    static int Run(CDialog& dialog, QWidget* pOwner);
     // A rectangle in dialog units, in pixels of the dialog's client area.
     QRect ToPixels(int x, int y, int cx, int cy) const;
 

@@ -2,6 +2,7 @@
 #include "ViewWidget.h"
 
 #include "QtDC.h"
+#include "TemplateDialog.h"
 #include "ViewAccessible.h"
 
 #include <QAccessible>
@@ -46,6 +47,8 @@ int ViewWidget::MessageBox(const std::string& text, const std::string& caption, 
     return IDOK;
 }
 
+int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, window()); }
+
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     QtDC dc(painter);
@@ -58,13 +61,8 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     m_view.OnMouseDown();
-    UINT flags = MK_LBUTTON;
-    if (event->modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
     const QPoint p = event->position().toPoint();
-    m_view.OnLButtonDown(flags, CPoint(p.x(), p.y()));
+    m_view.OnLButtonDown(MK_LBUTTON, CPoint(p.x(), p.y()));
     emit clicked();
 }
 

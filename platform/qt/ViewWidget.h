@@ -1,5 +1,6 @@
 // The widget that shows a view: it forwards paints, left clicks, keys and the focus to it,
-// carries out the view's repaint requests and message boxes, and lets screen readers read it.
+// carries out the view's repaint requests, message boxes and dialogs, and lets screen readers
+// read it.
 #pragma once
 
 #include "platform/View.h"
@@ -21,6 +22,8 @@ public:
 
     void InvalidateRect(const CRect* rect, bool bErase) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    // Dialogs open over the window that holds the view.
+    int RunModal(CDialog& dialog) override;
 
     QSize sizeHint() const override;
 

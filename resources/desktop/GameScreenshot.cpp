@@ -2,6 +2,7 @@
 // the picture that software centres show. Usage: zeltaro_game_screenshot OUTPUT.png
 #include "app/Zeltaro.h"
 #include "frame/MainFrm.h"
+#include "platform/qt/QtShell.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"
 #include "view/ZeltaroView.h"
@@ -51,7 +52,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: zeltaro_game_screenshot OUTPUT.png\n");
         return 2;
     }
-    CZeltaroApp theApp;
+    QtShell shell;
+    CZeltaroApp theApp(shell);
     if (!theApp.InitInstance({QStringLiteral("zeltaro")}))
         return 1;
     CMainFrame& frame = *theApp.MainFrame();

@@ -5,9 +5,7 @@
 
 #include "app/Zeltaro.h"
 #include "frame/MainFrm.h"
-#include "platform/Dialog.h"
 #include "platform/Shell.h"
-#include "platform/qt/QtModalRunner.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"
 #include "support/ScriptedRuntime.h"
@@ -125,22 +123,11 @@ enum class Route { Key, Toolbar, Menu };
 // The program as started from the command line, with its window up and active.
 class RunningApp {
 public:
-    RunningApp() {
-        CDialog::SetModalRunner(&runner);
-        SetShell(&shell);
-    }
-    ~RunningApp() {
-        SetShell(nullptr);
-        CDialog::SetModalRunner(nullptr);
-    }
-
     bool Start(const QStringList& arguments = {"zeltaro"}) {
         if (!app.InitInstance(arguments))
             return false;
         frame = app.MainFrame();
         frame->View().SetRuntime(&runtime);
-        runner.SetOwner(frame);
-        runner.SetIcon(QApplication::windowIcon());
         frame->activateWindow();
         return QTest::qWaitForWindowActive(frame);
     }
@@ -216,10 +203,9 @@ public:
     }
     int OnBoard() const { return View().m_nRemaining - View().m_nSelected; }
 
-    QtModalRunner runner;
     RecordingShell shell;
     ScriptedRuntime runtime;
-    CZeltaroApp app;
+    CZeltaroApp app{shell};
     CMainFrame* frame = nullptr;
 };
 

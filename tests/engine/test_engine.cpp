@@ -241,7 +241,8 @@ private slots:
         QVERIFY(g.host.repaints.back().whole);
     }
 
-    // Every class and amount, out-of-range ones included, for every limit: the worked rows
+    // Every class and amount, out-of-range ones included, for every limit, from the table's rule
+    // and through the view's query: the worked rows
     // exactly; class 3 with x = 1 always 1 / 4; elsewhere a legal take and a class of the same
     // family where a rule covers x (x = M only in the family that M's parity plays in), and the
     // earlier outputs left in place where none does.
@@ -251,13 +252,18 @@ private slots:
                 const bool oddFamily = c == 1 || c == 2;
                 QString row = QString::asprintf("%d %d:", m, c);
                 for (int x = -2; x <= m + 1; ++x) {
+                    const auto rule = CZeltaroView::ReplyRule(c, x, m);
+                    const int reply = rule ? rule->nTake : kNoClass;
+                    const int next = rule ? rule->nNextClass : kNoClass;
+                    // The view's query writes both outputs of the rule, or leaves both.
                     CZeltaroView view;
                     view.m_nMaxTake = m;
                     view.m_nQueryReply = view.m_nQueryNextClass = kNoClass;
                     view.m_nQueryClass = c;
                     view.m_nQueryTaken = x;
                     view.QueryReply();
-                    const int reply = view.m_nQueryReply, next = view.m_nQueryNextClass;
+                    QCOMPARE(view.m_nQueryReply, reply);
+                    QCOMPARE(view.m_nQueryNextClass, next);
                     const bool covered = c >= 1 && c <= 5 && x >= 1 && x <= m &&
                                          (x < m || oddFamily == (m % 2 != 0));
                     const bool legal = reply >= 1 && reply <= m && next >= 1 && next <= 5 &&

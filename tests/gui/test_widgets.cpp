@@ -3,7 +3,6 @@
 // Back, the message boxes and the picture), what each change repaints, the keyboard's cursor
 // on the picture, what a screen reader is told, and the settings dialog's window, lists and
 // tab order.
-#include "platform/qt/QtModalRunner.h"
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/ViewAccessible.h"
 #include "platform/qt/ViewWidget.h"
@@ -97,14 +96,7 @@ QPoint ItemCentre(int k) {
 }
 QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
-// Runs the dialogs as Qt dialogs while it lives.
-struct QtDialogs {
-    QtModalRunner runner;
-    IModalRunner* previous = CDialog::SetModalRunner(&runner);
-    ~QtDialogs() { CDialog::SetModalRunner(previous); }
-};
-
-// The game in its widget, shown offscreen, with the Qt dialogs; every random take is 1.
+// The game in its widget, shown offscreen, with its dialogs; every random take is 1.
 struct ShownGame {
     ShownGame() {
         view.SetRuntime(&runtime);
@@ -126,7 +118,6 @@ struct ShownGame {
     // The view painted afresh, whole.
     QImage Painted() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    QtDialogs dialogs;
     ScriptedRuntime runtime;
     CZeltaroView view;
     ViewWidget widget{view};
@@ -515,8 +506,8 @@ private slots:
     // A caption without a close box, the two lists in order with "21" and "4" chosen,
     // "Първи" checked, OK the default button, a closed list as tall as one entry.
     void settingsDialogOpensAsItsTemplateSays() {
-        QtDialogs dialogs;
         CZeltaroView view;
+        ViewWidget widget(view); // runs the dialog
         QVERIFY(RunSettings(view, [](TemplateDialog& d) {
             auto* totals = Child<QComboBox>(&d, "IDC_TOTAL_COMBO");
             auto* takes = Child<QComboBox>(&d, "IDC_MAXTAKE_COMBO");
@@ -538,8 +529,8 @@ private slots:
     // Tab visits the controls in template order from OK, where the dialog opens, and enters
     // the radio pair at its checked button.
     void settingsDialogTabVisitsTheTemplateOrder() {
-        QtDialogs dialogs;
         CZeltaroView view;
+        ViewWidget widget(view); // runs the dialog
         QString rounds;
         QVERIFY(RunSettings(view, [&](TemplateDialog& d) {
             rounds = TabRound();

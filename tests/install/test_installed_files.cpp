@@ -1,6 +1,8 @@
 // What `cmake --install` lays out: the program, its rules where the About box finds them, the
-// menu entry, the description for software centres and the icons, each as the desktop wants it.
+// manual page, the menu entry, the description for software centres and the icons, each as the
+// desktop wants it.
 #include "app/Zeltaro.h"
+#include "platform/qt/QtShell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -56,12 +58,40 @@ private slots:
             qPrintable(output));
     }
 
-    // The About box looks for the rules in the data folder beside the program's own folder.
+    // A game goes to games/, as Debian has it; the About box looks for the rules in the data
+    // folder beside the program's own folder.
     void programAndRulesAreInPlace() {
-        QVERIFY(QFileInfo(Usr("bin/zeltaro")).isExecutable());
-        QCOMPARE(Read(Usr("bin/../share/zeltaro/HelpZeltaro.txt")),
+        QVERIFY(QFileInfo(Usr("games/zeltaro")).isExecutable());
+        QCOMPARE(Read(Usr("games/../share/zeltaro/HelpZeltaro.txt")),
                  Read(ZELTARO_SOURCE_DIR "/app/HelpZeltaro.txt"));
         QVERIFY(!Read(Usr("share/zeltaro/HelpZeltaro.txt")).isEmpty());
+    }
+
+    void manualPageReads_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("menuItem");
+        QTest::newRow("Unicode terminal") << "C.UTF-8"
+                                          << "“старт”";
+        QTest::newRow("ASCII terminal") << "C"
+                                        << "\"start\"";
+    }
+    // `man zeltaro` finds the page under the prefix and shows it without a warning from the
+    // formatter: the game's Bulgarian words in Cyrillic where the terminal has it, in Latin
+    // letters where it has not.
+    void manualPageReads() {
+        QFETCH(QString, locale);
+        QFETCH(QString, menuItem);
+        QProcess man;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MANPATH", Usr("share/man"));
+        env.insert("LC_ALL", locale);
+        man.setProcessEnvironment(env);
+        man.start("man", {"--warnings=w", "zeltaro"}); // every warning, as groff -ww
+        QVERIFY2(man.waitForFinished(60000), "man did not run; scripts/deps installs it");
+        const QString warnings = QString::fromUtf8(man.readAllStandardError());
+        QVERIFY2(man.exitCode() == 0 && warnings.isEmpty(), qPrintable(warnings));
+        const QString page = QString::fromUtf8(man.readAllStandardOutput());
+        QVERIFY2(page.contains("take-away game") && page.contains(menuItem), qPrintable(page));
     }
 
     // The desktop's own checkers, strict: not even a hint.
@@ -89,7 +119,8 @@ private slots:
         for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
             QVERIFY2(!QImage(Icon(size)).isNull(), size);
         QVERIFY(QFileInfo(Usr("share/icons/hicolor/scalable/apps/" + kAppId + ".svg")).size() > 0);
-        CZeltaroApp app;
+        QtShell shell;
+        CZeltaroApp app(shell);
         QVERIFY(app.InitInstance({QStringLiteral("zeltaro")}));
         QCOMPARE(QGuiApplication::desktopFileName(), kAppId);
     }

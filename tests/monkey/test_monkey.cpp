@@ -200,7 +200,7 @@ private slots:
         QVERIFY(app.Start());
         ModalHand hand;
         hand.okBoxes = true; // the verdict, and the prompts for an empty or too large take
-        AssertTrap trap;
+        AssertTrap trap(app.View(), *app.frame->ViewWindow());
         Monkey monkey(app, hand, seed);
         for (unsigned long n = 1; n <= events; ++n) {
             const QString event = monkey.Step();

@@ -27,7 +27,8 @@ struct ShownBox {
     UINT type;
 };
 
-// Records repaint requests and message boxes instead of showing them; every box answers OK.
+// Records repaint requests and message boxes instead of showing them; every box answers OK,
+// and every dialog is cancelled.
 class RecordingHost final : public IWndHost {
 public:
     void InvalidateRect(const CRect* rect, bool bErase) override {
@@ -39,6 +40,7 @@ public:
             onMessageBox(boxes.back());
         return IDOK;
     }
+    int RunModal(CDialog& /*dialog*/) override { return IDCANCEL; }
     void Clear() {
         repaints.clear();
         boxes.clear();
@@ -52,9 +54,10 @@ public:
 
 namespace GameDriver {
 
-// Chooses N, M and the order in the settings dialog, run on plain values, and presses OK.
+// Chooses N, M and the order in the settings dialog, run on plain values, and presses OK. The
+// dialog runs through a host of its own: the settings command shows nothing else.
 inline void ChooseSettings(CZeltaroView& view, int nTotal, int nMaxTake, int nOrder) {
-    struct Runner final : IModalRunner, IDialogSite {
+    struct Runner final : IWndHost, IDialogSite {
         std::map<int, int> values;
         int result = IDCANCEL;
         int GetComboIndex(int nIDC) const override { return values.at(nIDC); }
@@ -62,6 +65,8 @@ inline void ChooseSettings(CZeltaroView& view, int nTotal, int nMaxTake, int nOr
         int GetRadioIndex(int nIDC) const override { return values.at(nIDC); }
         void SetRadioIndex(int nIDC, int nIndex) override { values[nIDC] = nIndex; }
         void EndDialog(int nResult) override { result = nResult; }
+        void InvalidateRect(const CRect* /*rect*/, bool /*bErase*/) override {}
+        int MessageBox(const std::string&, const std::string&, UINT) override { return IDOK; }
         int RunModal(CDialog& dialog) override {
             dialog.AttachSite(this);
             dialog.OnCommand(IDOK);
@@ -72,9 +77,10 @@ inline void ChooseSettings(CZeltaroView& view, int nTotal, int nMaxTake, int nOr
     runner.values = {{IDC_TOTAL_COMBO, (nTotal - 21) / 2},
                      {IDC_MAXTAKE_COMBO, nMaxTake - 2},
                      {IDC_FIRST_RADIO, nOrder}};
-    IModalRunner* previous = CDialog::SetModalRunner(&runner);
+    IWndHost* previous = view.Host();
+    view.SetHost(&runner);
     view.OnGeneralSettings();
-    CDialog::SetModalRunner(previous);
+    view.SetHost(previous);
 }
 
 inline int ItemsOnBoard(const CZeltaroView& view) {
@@ -99,10 +105,7 @@ inline void TakeItems(CZeltaroView& view, int n) {
 } // namespace GameDriver
 
 struct TestGame {
-    TestGame() {
-        view.SetHost(&host);
-        view.SetRuntime(&runtime);
-    }
+    TestGame() { view.SetRuntime(&runtime); }
     TestGame(const TestGame&) = delete;
     TestGame& operator=(const TestGame&) = delete;
 
@@ -112,10 +115,10 @@ struct TestGame {
         return !trap.Failed();
     }
 
-    AssertTrap trap;
     RecordingHost host;
     ScriptedRuntime runtime;
     CZeltaroView view;
+    AssertTrap trap{view, host}; // the view's host
 };
 
 namespace GameTexts {

@@ -1,0 +1,228 @@
+// The computer's rules of play: Start's classification and opening move, Play's answers by
+// game mode, and the reply table.
+#include "ZeltaroView.h"
+
+// ---------------------------------------------------------------------------------------------
+// Start
+
+// The side to move cannot force a win exactly when N leaves 1 modulo the period.
+void CZeltaroView::Classify() {
+    if (m_nMaxTake % 2 == 0) {
+        m_nResidue = m_nTotal % (m_nMaxTake + 2);
+        if (m_nResidue == 1) {
+            m_nStartClass = kStartEvenLosing;
+            m_nClass = kClassEvenA;
+        } else {
+            m_nStartClass = kStartEven;
+        }
+    } else {
+        m_nResidue = m_nTotal % (2 * m_nMaxTake + 2);
+        if (m_nResidue == 1) {
+            m_nStartClass = kStartOddLosing;
+            m_nClass = kClassOddA;
+        } else {
+            m_nStartClass = m_nResidue <= m_nMaxTake ? kStartOddLow : kStartOddHigh;
+        }
+    }
+}
+
+// The take that leaves the other side a count it cannot win from, and the class that holds
+// after it; start classes from which the side to move loses change nothing.
+void CZeltaroView::LeaveLosingCount(int& nTake) {
+    switch (m_nStartClass) {
+    case kStartEven:
+        nTake = m_nResidue - 1;
+        m_nClass = kClassEvenA;
+        break;
+    case kStartOddLow:
+        nTake = m_nResidue - 1;
+        m_nClass = kClassOddA;
+        break;
+    case kStartOddHigh:
+        nTake = m_nResidue - (m_nMaxTake + 1);
+        m_nClass = kClassOddB;
+        break;
+    default:
+        break;
+    }
+}
+
+void CZeltaroView::ComputedOpening() {
+    LeaveLosingCount(m_nComputerTake);
+    m_nRemaining -= m_nComputerTake;
+    m_bEnablePlay = false;
+    MarkComputerTake();
+    m_nTurn = kPlayerTurn;
+}
+
+void CZeltaroView::RandomOpening() {
+    RandomTake();
+    m_nComputerAsked = m_nComputerTake;
+    m_nRemaining -= m_nComputerTake;
+    m_bEnablePlay = false;
+    MarkComputerTake();
+    m_nTurn = kPlayerTurn;
+    m_bRandomPhase = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Play
+
+void CZeltaroView::ComputerMove() {
+    switch (m_nMode) {
+    case kModeFirstPlayerWins:
+        if (m_bFirstReply)
+            FirstAnswer();
+        else if (m_bRandomPhase)
+            RandomPhaseAnswer();
+        else
+            NormalAnswer();
+        m_nGoal = Query(m_nComputerAsked);
+        break;
+    case kModeFirstComputerWins:
+    case kModeSecondComputerWins:
+        TableTake(m_nSelected);
+        CarryOutTake(false);
+        break;
+    case kModeSecondPlayerWins:
+        m_nGoal = Query(m_nComputerAsked);
+        if (!m_bRandomPhase)
+            NormalAnswer();
+        else
+            RandomPhaseAnswer();
+        break;
+    default:
+        break;
+    }
+}
+
+// The first reply when the player moves first: the computer learns the take the player needs,
+// and answers a shortfall by restoring the winning count itself.
+void CZeltaroView::FirstAnswer() {
+    LeaveLosingCount(m_nGoal);
+    m_bFirstReply = false;
+
+    const int sel = m_nSelected;
+    if (sel > m_nGoal) {
+        TableTake(sel - m_nGoal);
+        CarryOutTake(true);
+    } else if (sel < m_nGoal) {
+        const int d = m_nGoal - sel;
+        if (m_nClass == kClassOddB)
+            m_nComputerTake = d % 2 == 0 ? d - 1 : d;
+        else if (d % 2 != 0)
+            m_nComputerTake = d == 1 ? 2 : d - 1;
+        else
+            m_nComputerTake = d;
+        CarryOutTake(true);
+    } else {
+        RandomTake();
+        CarryOutTake(false);
+    }
+}
+
+void CZeltaroView::RandomPhaseAnswer() {
+    const int sel = m_nSelected;
+    if (sel == m_nGoal) {
+        RandomTake();
+        CarryOutTake(false);
+        return;
+    }
+    if (Left() <= m_nMaxTake)
+        EndgameTake();
+    else if (sel < m_nGoal)
+        m_nComputerTake = m_nGoal - sel;
+    else
+        TableTake(sel - m_nGoal);
+    CarryOutTake(true);
+}
+
+void CZeltaroView::NormalAnswer() {
+    if (Left() <= m_nMaxTake)
+        EndgameTake();
+    else
+        TableTake(m_nSelected);
+    CarryOutTake(false);
+}
+
+// Clears the board when that leaves the computer's holding even, else leaves one item.
+void CZeltaroView::EndgameTake() {
+    m_nComputerTake = Left();
+    if ((m_nComputerHeld + m_nComputerTake) % 2 != 0 && m_nComputerTake > 1)
+        --m_nComputerTake;
+}
+
+// Re-seeded from the clock before its single draw, so two takes in one second are equal.
+void CZeltaroView::RandomTake() {
+    m_pRuntime->srand(static_cast<unsigned int>(m_pRuntime->time()));
+    m_nComputerTake = m_pRuntime->rand() % m_nMaxTake + 1;
+}
+
+void CZeltaroView::TableTake(int x) { m_nComputerTake = Query(x); }
+
+// ---------------------------------------------------------------------------------------------
+// The reply table
+
+std::optional<CZeltaroView::Reply> CZeltaroView::ReplyRule(int nClass, int x, int nMaxTake) {
+    const int M = nMaxTake;
+    const bool odd = x % 2 != 0;
+    // Each rule covers x of one parity in [lo, hi]; an empty range covers nothing.
+    auto covers = [x](bool parityMatches, int lo, int hi) {
+        return parityMatches && x >= lo && x <= hi;
+    };
+    switch (nClass) {
+    case kClassOddA:
+        if (covers(odd, 1, M))
+            return Reply{M + 1 - x, kClassOddA};
+        if (covers(!odd, 2, M - 1))
+            return Reply{M + 2 - x, kClassOddB};
+        break;
+    case kClassOddB:
+        if (covers(odd, 1, M))
+            return Reply{M + 1 - x, kClassOddB};
+        if (covers(!odd, 2, M - 1))
+            return Reply{M - x, kClassOddA};
+        break;
+    case kClassEvenA:
+        if (x == 1)
+            return Reply{1, kClassEvenB};
+        if (covers(odd, 3, M - 1))
+            return Reply{M + 3 - x, kClassEvenC};
+        if (covers(!odd, 2, M))
+            return Reply{M + 2 - x, kClassEvenA};
+        break;
+    case kClassEvenB:
+        if (covers(odd, 1, M - 1))
+            return Reply{M - x, kClassEvenA};
+        if (covers(!odd, 2, M))
+            return Reply{M + 1 - x, kClassEvenC};
+        break;
+    case kClassEvenC:
+        if (covers(odd, 1, M - 1))
+            return Reply{M + 1 - x, kClassEvenA};
+        if (covers(!odd, 2, M))
+            return Reply{M + 2 - x, kClassEvenC};
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Where no rule covers the inputs, both outputs keep what the last query that matched left.
+void CZeltaroView::QueryReply() {
+    if (const auto reply = ReplyRule(m_nQueryClass, m_nQueryTaken, m_nMaxTake)) {
+        m_nQueryReply = reply->nTake;
+        m_nQueryNextClass = reply->nNextClass;
+    }
+}
+
+// The callers' side of the table: the class always advances to the class after, and the
+// reply is handed back, also when no rule matched and both are the last query's.
+int CZeltaroView::Query(int x) {
+    m_nQueryClass = m_nClass;
+    m_nQueryTaken = x;
+    QueryReply();
+    m_nClass = m_nQueryNextClass;
+    return m_nQueryReply;
+}
