@@ -1,5 +1,6 @@
 // The game's commands: settings, Start, Play with the marking step, the board's clicks and
-// Back, New game and the command flags; painting; the invariants.
+// Back, New game and the command flags; painting; the keys and what a screen reader reads;
+// the invariants.
 #include "ZeltaroView.h"
 
 #include "dialogs/ZeltaroDialog.h"

@@ -1,5 +1,6 @@
-// The view: the whole game state, the game's commands, the board's painting and its clicks.
-// The computer's rules of play are in ZeltaroStrategy.cpp.
+// The view: the whole game state, the game's commands, the board's painting, its clicks and
+// keys. The computer's rules of play are in ZeltaroStrategy.cpp, the keyboard's cursor in
+// BoardCursor.cpp.
 #pragma once
 
 #include "BoardCursor.h"

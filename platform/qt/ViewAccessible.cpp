@@ -7,6 +7,8 @@
 
 #include <QAccessibleEvent>
 
+#include <algorithm>
+
 ViewAccessible::ViewAccessible(ViewWidget* widget)
     : QAccessibleWidget(widget, QAccessible::Client),
       m_seen(widget->View().GetAccessibleChildren()) {
@@ -14,8 +16,11 @@ ViewAccessible::ViewAccessible(ViewWidget* widget)
 }
 
 ViewAccessible::~ViewAccessible() {
-    for (const auto& [nKey, id] : m_children)
-        QAccessible::deleteAccessibleInterface(id);
+    // The registry may have let the parts go already, as the program ends.
+    for (const auto& [nKey, id] : m_children) {
+        if (QAccessible::accessibleInterface(id) != nullptr)
+            QAccessible::deleteAccessibleInterface(id);
+    }
 }
 
 QAccessibleInterface* ViewAccessible::Create(const QString& className, QObject* object) {
@@ -41,9 +46,10 @@ QAccessibleInterface* ViewAccessible::child(int index) const {
 QAccessibleInterface* ViewAccessible::ChildFor(int nKey) const {
     if (const auto found = m_children.find(nKey); found != m_children.end())
         return QAccessible::accessibleInterface(found->second);
-    auto* child = new ViewAccessibleChild(const_cast<ViewAccessible*>(this), nKey);
-    m_children[nKey] = QAccessible::registerAccessibleInterface(child);
-    return child;
+    const QAccessible::Id id =
+        ViewAccessibleChild::Register(const_cast<ViewAccessible*>(this), nKey);
+    m_children[nKey] = id;
+    return QAccessible::accessibleInterface(id);
 }
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
@@ -71,14 +77,11 @@ QAccessibleInterface* ViewAccessible::focusChild() const {
     return QAccessibleWidget::focusChild();
 }
 
-bool ViewAccessible::Find(int nKey, CAccessibleChild* pChild) const {
-    for (const CAccessibleChild& child : View()->View().GetAccessibleChildren()) {
-        if (child.nKey == nKey) {
-            *pChild = child;
-            return true;
-        }
-    }
-    return false;
+std::optional<CAccessibleChild> ViewAccessible::Find(int nKey) const {
+    const std::vector<CAccessibleChild> children = View()->View().GetAccessibleChildren();
+    const auto found = std::find_if(children.begin(), children.end(),
+                                    [nKey](const CAccessibleChild& c) { return c.nKey == nKey; });
+    return found != children.end() ? std::optional(*found) : std::nullopt;
 }
 
 // A text is as wide and as high as it is drawn in the widget's font.
@@ -93,32 +96,33 @@ void ViewAccessible::Press(int nKey) { View()->PressAccessible(nKey); }
 
 void ViewAccessible::Refresh() {
     std::vector<CAccessibleChild> now = View()->View().GetAccessibleChildren();
-    std::vector<int> keysSeen, keysNow;
-    for (const CAccessibleChild& c : m_seen)
-        keysSeen.push_back(c.nKey);
-    for (const CAccessibleChild& c : now)
-        keysNow.push_back(c.nKey);
-    if (keysSeen != keysNow) {
+    const auto sameKey = [](const CAccessibleChild& a, const CAccessibleChild& b) {
+        return a.nKey == b.nKey;
+    };
+    if (std::equal(m_seen.begin(), m_seen.end(), now.begin(), now.end(), sameKey)) {
+        for (size_t i = 0; i < now.size(); ++i)
+            TellChanges(m_seen[i], now[i]);
+    } else {
         // Parts came or went (a new board, the totals at Start): the reader reads the view anew.
         Tell(QAccessibleEvent(widget(), QAccessible::ObjectReorder));
-    } else {
-        for (size_t i = 0; i < now.size(); ++i) {
-            const CAccessibleChild &before = m_seen[i], &after = now[i];
-            QAccessibleInterface* iface = ChildFor(after.nKey);
-            if (after.name != before.name)
-                Tell(QAccessibleEvent(iface, QAccessible::NameChanged));
-            if (after.nValue != before.nValue)
-                Tell(QAccessibleValueChangeEvent(iface, after.nValue));
-            if (after.bAvailable != before.bAvailable) {
-                QAccessible::State changed;
-                changed.disabled = true;
-                Tell(QAccessibleStateChangeEvent(iface, changed));
-            }
-            if (after.bFocused && !before.bFocused)
-                Tell(QAccessibleEvent(iface, QAccessible::Focus));
-        }
     }
     m_seen = std::move(now);
+}
+
+void ViewAccessible::TellChanges(const CAccessibleChild& before,
+                                 const CAccessibleChild& after) const {
+    QAccessibleInterface* iface = ChildFor(after.nKey);
+    if (after.name != before.name)
+        Tell(QAccessibleEvent(iface, QAccessible::NameChanged));
+    if (after.nValue != before.nValue)
+        Tell(QAccessibleValueChangeEvent(iface, after.nValue));
+    if (after.bAvailable != before.bAvailable) {
+        QAccessible::State changed;
+        changed.disabled = true;
+        Tell(QAccessibleStateChangeEvent(iface, changed));
+    }
+    if (after.bFocused && !before.bFocused)
+        Tell(QAccessibleEvent(iface, QAccessible::Focus));
 }
 
 void ViewAccessible::SetListener(std::function<void(QAccessibleEvent*)> listener) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class ViewWidget;
@@ -28,8 +29,8 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
-    // The part with this key as the view describes it now; false when it is not shown.
-    bool Find(int nKey, CAccessibleChild* pChild) const;
+    // The part with this key as the view describes it now; none when it is not shown.
+    std::optional<CAccessibleChild> Find(int nKey) const;
     // Where the part with this key lies on the screen.
     QRect ScreenRect(const CAccessibleChild& child) const;
     void Press(int nKey);
@@ -41,6 +42,7 @@ public:
 private:
     ViewWidget* View() const;
     QAccessibleInterface* ChildFor(int nKey) const;
+    void TellChanges(const CAccessibleChild& before, const CAccessibleChild& after) const;
     void Tell(QAccessibleEvent&& event) const;
 
     std::vector<CAccessibleChild> m_seen;

@@ -10,7 +10,8 @@ class ViewAccessibleChild final : public QAccessibleInterface,
                                   public QAccessibleActionInterface,
                                   public QAccessibleValueInterface {
 public:
-    ViewAccessibleChild(ViewAccessible* parent, int nKey) : m_parent(parent), m_nKey(nKey) {}
+    // Makes the part with this key, to be owned by Qt's registry of interfaces under the id.
+    static QAccessible::Id Register(ViewAccessible* parent, int nKey);
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -38,6 +39,7 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
+    ViewAccessibleChild(ViewAccessible* parent, int nKey) : m_parent(parent), m_nKey(nKey) {}
     bool IsItem() const;
 
     ViewAccessible* m_parent;
