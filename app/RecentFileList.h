@@ -4,11 +4,14 @@
 #include <QString>
 #include <QStringList>
 
+class CSettingsStore;
+
 class CRecentFileList {
 public:
-    CRecentFileList(QString section, int nSize);
+    CRecentFileList(const CSettingsStore* pStore, QString section, int nSize);
 
-    // Reads the list from the settings store; writes go back at once.
+    // Reads the list from the settings store; writes go back at once. A store that this run
+    // leaves alone gives an empty list and keeps none.
     void ReadList();
     // Puts the file first, dropping an older mention of it and whatever no longer fits.
     void Add(const QString& path);
@@ -20,6 +23,7 @@ private:
     void WriteList() const;
     QString Key(int n) const;
 
+    const CSettingsStore* m_pStore;
     QString m_section;
     int m_nSize;
     QStringList m_files;

@@ -2,6 +2,7 @@
 #include "Zeltaro.h"
 
 #include "AboutDlg.h"
+#include "CommandLineInfo.h"
 #include "ZeltaroDoc.h"
 #include "frame/MainFrm.h"
 #include "resources/Icons.h"
@@ -24,11 +25,16 @@ constexpr int kRecentFileCount = 4;
 QIcon LoadIcon(UINT nID) {
     QIcon icon;
     if (const IconResource* resource = FindIcon(nID)) {
-        icon.addFile(QString::fromUtf8(resource->large), QSize(32, 32));
-        icon.addFile(QString::fromUtf8(resource->small), QSize(16, 16));
+        icon.addFile(QStringLiteral(":/") + resource->large, QSize(32, 32));
+        icon.addFile(QStringLiteral(":/") + resource->small, QSize(16, 16));
     }
     return icon;
 }
+
+const CommandEntry<CZeltaroApp> kCommandMap[] = {
+    {ID_APP_ABOUT, &CZeltaroApp::OnAppAbout, nullptr},
+    {ID_FILE_NEW, &CZeltaroApp::OnFileNew, nullptr},
+};
 
 QString VersionText() {
     const int* v = kVersionInfo.fileVersion;
@@ -38,7 +44,8 @@ QString VersionText() {
 } // namespace
 
 CZeltaroApp::CZeltaroApp(IShell& shell)
-    : m_shell(shell), m_recentFiles(QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
+    : m_shell(shell),
+      m_recentFiles(&m_settings, QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
 
 // The window goes before the document whose title it shows.
 CZeltaroApp::~CZeltaroApp() {
@@ -53,7 +60,6 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
-    m_recentFiles.ReadList();
 
     if (!ProcessShellCommand(arguments)) {
         m_pMainWnd.reset();
@@ -67,12 +73,42 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
 }
 
 bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
-    const QStringList rest = arguments.mid(1);
-    if (rest.size() > 1 || (rest.size() == 1 && rest.front().startsWith(QLatin1Char('-')))) {
-        ReportStartError(QStringLiteral("употреба: zeltaro [файл]"));
+    const CCommandLineInfo cmdInfo = ParseCommandLine(arguments);
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::ShowHelp ||
+        cmdInfo.m_nShellCommand == CCommandLineInfo::ShowVersion) {
+        std::fputs(cmdInfo.m_strMessage.toLocal8Bit().constData(), stdout);
+        m_nExitCode = 0;
         return false;
     }
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::Mistake) {
+        ReportStartError(cmdInfo.m_strMessage);
+        return false;
+    }
+    LoadStdProfileSettings();
+    if (!CreateMainWindow())
+        return false;
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileNew) {
+        OnFileNew();
+        return true;
+    }
+    QString error;
+    if (!m_pDocument->OnOpenDocument(cmdInfo.m_strFileName, &error)) {
+        ReportStartError(QStringLiteral("файлът „%1“ не може да бъде отворен: %2")
+                             .arg(cmdInfo.m_strFileName, error));
+        return false;
+    }
+    return true;
+}
 
+// Help and the version are answered before this, so that they never touch the settings.
+void CZeltaroApp::LoadStdProfileSettings() {
+    const QString trouble = m_settings.Open(CSettingsStore::DefaultPath());
+    if (!trouble.isEmpty())
+        ReportStartError(trouble);
+    m_recentFiles.ReadList();
+}
+
+bool CZeltaroApp::CreateMainWindow() {
     m_pDocument = std::make_unique<CZeltaroDoc>();
     m_pMainWnd = std::make_unique<CMainFrame>();
     if (m_pMainWnd->OnCreate() != 0) {
@@ -88,17 +124,6 @@ bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
         [frame](const QString& title) { frame->OnUpdateFrameTitle(title.toStdString()); });
     QObject::connect(m_pDocument.get(), &CZeltaroDoc::pathNameChanged, m_pDocument.get(),
                      [this](const QString& path) { m_recentFiles.Add(path); });
-
-    if (rest.isEmpty()) {
-        OnFileNew();
-        return true;
-    }
-    QString error;
-    if (!m_pDocument->OnOpenDocument(rest.front(), &error)) {
-        ReportStartError(
-            QStringLiteral("файлът „%1“ не може да бъде отворен: %2").arg(rest.front(), error));
-        return false;
-    }
     return true;
 }
 
@@ -119,22 +144,8 @@ void CZeltaroApp::OnFileNew() {
         m_pDocument->OnNewDocument();
 }
 
-bool CZeltaroApp::OnCommand(UINT nID) {
-    switch (nID) {
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        return true;
-    case ID_FILE_NEW:
-        OnFileNew();
-        return true;
-    default:
-        return false;
-    }
-}
+bool CZeltaroApp::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
 
 bool CZeltaroApp::OnUpdateCommand(CCmdUI* pCmdUI) {
-    if (pCmdUI->m_nID != ID_APP_ABOUT && pCmdUI->m_nID != ID_FILE_NEW)
-        return false;
-    pCmdUI->Enable(true);
-    return true;
+    return DispatchUpdate(*this, kCommandMap, pCmdUI);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "RecentFileList.h"
+#include "SettingsStore.h"
 #include "platform/CmdTarget.h"
 
 #include <QStringList>
@@ -22,10 +23,12 @@ public:
     CZeltaroApp& operator=(const CZeltaroApp&) = delete;
 
     // Names the program and its settings, makes the document, the main window and the view,
-    // opens the document that the command line names (the program's name first, then at most
-    // one path) and shows the window. On failure it says why on standard error, shows no
-    // window and returns false.
+    // opens the document that the command line names (the program's name first, then the
+    // options and at most one path) and shows the window. Returns false when the program is to
+    // end at once with ExitCode(): after the help or the version, or after saying on standard
+    // error why it cannot start; no window is shown then.
     bool InitInstance(const QStringList& arguments);
+    int ExitCode() const { return m_nExitCode; }
 
     void OnAppAbout();
     void OnFileNew();
@@ -39,10 +42,14 @@ public:
 
 private:
     bool ProcessShellCommand(const QStringList& arguments);
+    void LoadStdProfileSettings();
+    bool CreateMainWindow();
     static void ReportStartError(const QString& message);
 
     IShell& m_shell;
+    CSettingsStore m_settings;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
+    int m_nExitCode = 1;
 };

@@ -1,6 +1,7 @@
 // The document's file handling: opening reads nothing, saving writes an empty file.
 #include "ZeltaroDoc.h"
 
+#include "SpecialFile.h"
 #include "resources/StringTable.h"
 #include "resources/resource.h"
 
@@ -11,29 +12,44 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+const CommandEntry<CZeltaroDoc> kCommandMap[] = {{ID_FILE_SAVE, &CZeltaroDoc::OnFileSave, nullptr}};
+} // namespace
+
 bool CZeltaroDoc::OnNewDocument() {
     SetPathName(QString());
     return true;
 }
 
 bool CZeltaroDoc::OnOpenDocument(const QString& path, QString* pError) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        *pError = QStringLiteral("това е папка");
+    if (IsSpecialFile(path)) {
+        *pError = SpecialFileReason();
         return false;
     }
-    // Opening proves the file is there and readable; the document has nothing to read.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *pError = file.errorString();
+    // Opening proves the file is there and readable; the document has nothing to read. Should
+    // the file have become a FIFO since it was looked at, a non-blocking open still returns.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *pError = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    file.close();
-    SetPathName(info.absoluteFilePath());
+    ::close(fd);
+    SetPathName(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
 bool CZeltaroDoc::OnSaveDocument(const QString& path, QString* pError) {
+    // A save would put a regular file in place of a device, a FIFO or a folder.
+    if (IsSpecialFile(path)) {
+        *pError = SpecialFileReason();
+        return false;
+    }
     // The whole file is written or none of it: an existing file is replaced only on success.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
@@ -81,16 +97,8 @@ void CZeltaroDoc::SetPathName(const QString& path) {
         emit pathNameChanged(path);
 }
 
-bool CZeltaroDoc::OnCommand(UINT nID) {
-    if (nID != ID_FILE_SAVE)
-        return false;
-    OnFileSave();
-    return true;
-}
+bool CZeltaroDoc::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
 
 bool CZeltaroDoc::OnUpdateCommand(CCmdUI* pCmdUI) {
-    if (pCmdUI->m_nID != ID_FILE_SAVE)
-        return false;
-    pCmdUI->Enable(true);
-    return true;
+    return DispatchUpdate(*this, kCommandMap, pCmdUI);
 }

@@ -1,4 +1,5 @@
 // The program's entry: the desktop's shell, then the application.
+#include "CommandLineInfo.h"
 #include "VncLoopback.h"
 #include "Zeltaro.h"
 #include "frame/MainFrm.h"
@@ -8,13 +9,16 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Help and the version print and end, so they are answered without a display too.
+    if (AsksForTextOnly(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication qtApp(argc, argv);
     KeepVncServerOnLoopback();
 
     QtShell shell;
     CZeltaroApp theApp(shell);
     if (!theApp.InitInstance(QCoreApplication::arguments()))
-        return 1;
+        return theApp.ExitCode();
     WatchFirstPaint(theApp.MainFrame());
     return QApplication::exec();
 }

@@ -3,7 +3,6 @@
 #include "MainFrm.h"
 
 #include "KeyboardLocks.h"
-#include "platform/qt/QtCmdUI.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/Accelerators.h"
 #include "resources/Menu.h"
@@ -21,6 +20,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtDebug>
+
+#include <set>
 
 namespace {
 
@@ -56,6 +57,71 @@ QIcon PixelIcon(const QPixmap& image) {
     return icon;
 }
 
+// The text of a command's menu item without the key after the tab; empty when it has none.
+QString MenuText(UINT nID) {
+    if (const MenuResource* menu = FindMenu(IDR_MAINFRAME)) {
+        for (const MenuPopup& popup : menu->popups) {
+            for (const MenuItem& item : popup.items) {
+                if (item.nID == nID)
+                    return QString::fromUtf8(item.text).section(QLatin1Char('\t'), 0, 0);
+            }
+        }
+    }
+    return {};
+}
+
+// The key of a command; empty when it has none.
+QKeySequence KeyOf(UINT nID) {
+    if (const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME)) {
+        for (const AccelEntry& entry : table->entries) {
+            if (entry.cmd == nID)
+                return ToKeySequence(entry);
+        }
+    }
+    return {};
+}
+
+// Where a command's picture lies on the toolbar strip; an empty rectangle when it has no button.
+QRect ToolBarCell(UINT nID) {
+    const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
+    if (toolBar == nullptr)
+        return {};
+    int image = 0;
+    for (UINT item : toolBar->items) {
+        if (item == nID)
+            return QRect(image * toolBar->cxButton, 0, toolBar->cxButton, toolBar->cyButton);
+        image += item == ID_SEPARATOR ? 0 : 1;
+    }
+    return {};
+}
+
+// Every command that the menu, the keys or the toolbar issue.
+std::set<UINT> Commands() {
+    std::set<UINT> commands;
+    if (const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME))
+        commands.insert(toolBar->items.begin(), toolBar->items.end());
+    if (const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME)) {
+        for (const AccelEntry& entry : table->entries)
+            commands.insert(entry.cmd);
+    }
+    if (const MenuResource* menu = FindMenu(IDR_MAINFRAME)) {
+        for (const MenuPopup& popup : menu->popups) {
+            for (const MenuItem& item : popup.items)
+                commands.insert(item.nID);
+        }
+    }
+    commands.erase(ID_SEPARATOR);
+    return commands;
+}
+
+const CommandEntry<CMainFrame> kCommandMap[] = {
+    {ID_APP_EXIT, &CMainFrame::OnAppExit, nullptr},
+    {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolBar, &CMainFrame::OnUpdateViewToolBar},
+    {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar, &CMainFrame::OnUpdateViewStatusBar},
+    {ID_NEXT_PANE, &CMainFrame::OnNextPaneCmd, nullptr},
+    {ID_PREV_PANE, &CMainFrame::OnNextPaneCmd, nullptr},
+};
+
 } // namespace
 
 const UINT CMainFrame::indicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
@@ -74,9 +140,12 @@ CMainFrame::~CMainFrame() {
 }
 
 int CMainFrame::OnCreate() {
-    CreateActions();
+    const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
+    const QPixmap images(toolBar != nullptr ? QStringLiteral(":/") + toolBar->bitmap : QString());
+    for (UINT nID : Commands())
+        CreateAction(nID, images);
     CreateMenu();
-    if (!CreateToolBar()) {
+    if (!CreateToolBar(images)) {
         qWarning("Failed to create toolbar");
         return -1;
     }
@@ -94,13 +163,18 @@ int CMainFrame::OnCreate() {
 // ---------------------------------------------------------------------------------------------
 // Actions, menu, toolbar, status bar
 
-QAction* CMainFrame::AddAction(UINT nID) {
-    auto it = m_actions.find(nID);
-    if (it != m_actions.end())
-        return it->second;
-    auto* action = new QAction(this);
+// A command's one action, built from the resource tables: its menu text (a command with no
+// menu item shows its tooltip there), its key, its prompt, its tooltip and its picture.
+QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
+    const QString tooltip = QString::fromStdString(PromptTooltip(nID));
+    const QString menuText = MenuText(nID);
+    auto* action = new QAction(menuText.isEmpty() ? tooltip : menuText, this);
+    action->setShortcut(KeyOf(nID));
     action->setStatusTip(QString::fromStdString(PromptStatusText(nID)));
-    action->setToolTip(QString::fromStdString(PromptTooltip(nID)));
+    action->setToolTip(tooltip);
+    const QRect cell = ToolBarCell(nID);
+    if (!cell.isEmpty() && toolBarImages.rect().contains(cell))
+        action->setIcon(PixelIcon(toolBarImages.copy(cell)));
     action->setIconVisibleInMenu(false);
     action->setShortcutContext(Qt::WindowShortcut);
     // Added to the window itself, its key works whether or not a bar shows it.
@@ -108,16 +182,6 @@ QAction* CMainFrame::AddAction(UINT nID) {
     connect(action, &QAction::triggered, this, [this, nID] { OnCommandIssued(nID); });
     m_actions[nID] = action;
     return action;
-}
-
-void CMainFrame::CreateActions() {
-    if (const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME)) {
-        for (const AccelEntry& entry : table->entries) {
-            QAction* action = AddAction(entry.cmd);
-            action->setText(QString::fromStdString(PromptTooltip(entry.cmd)));
-            action->setShortcut(ToKeySequence(entry));
-        }
-    }
 }
 
 void CMainFrame::CreateMenu() {
@@ -129,25 +193,18 @@ void CMainFrame::CreateMenu() {
         // The items are greyed or enabled as the menu opens.
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         for (const MenuItem& item : popup.items) {
-            if (item.nID == ID_SEPARATOR) {
-                pMenu->addSeparator();
-                continue;
-            }
             // The shortcut after the tab is the action's own key, which the menu shows.
-            const QString text = QString::fromUtf8(item.text);
-            QAction* action = AddAction(item.nID);
-            action->setText(text.section(QLatin1Char('\t'), 0, 0));
-            pMenu->addAction(action);
+            if (item.nID == ID_SEPARATOR)
+                pMenu->addSeparator();
+            else
+                pMenu->addAction(Action(item.nID));
         }
     }
 }
 
-bool CMainFrame::CreateToolBar() {
+bool CMainFrame::CreateToolBar(const QPixmap& toolBarImages) {
     const ToolBarResource* resource = FindToolBar(IDR_MAINFRAME);
-    if (resource == nullptr)
-        return false;
-    const QPixmap strip(QString::fromUtf8(resource->bitmap));
-    if (strip.isNull())
+    if (resource == nullptr || toolBarImages.isNull())
         return false;
 
     m_wndToolBar = new QToolBar(this);
@@ -158,20 +215,13 @@ bool CMainFrame::CreateToolBar() {
     m_wndToolBar->setFloatable(true);
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-
-    int image = 0;
     for (UINT nID : resource->items) {
-        if (nID == ID_SEPARATOR) {
+        if (nID == ID_SEPARATOR)
             m_wndToolBar->addSeparator();
-            continue;
-        }
-        const QRect cell(image * resource->cxButton, 0, resource->cxButton, resource->cyButton);
-        if (!strip.rect().contains(cell))
-            return false;
-        QAction* action = AddAction(nID);
-        action->setIcon(PixelIcon(strip.copy(cell)));
-        m_wndToolBar->addAction(action);
-        ++image;
+        else if (Action(nID)->icon().isNull())
+            return false; // the strip has no picture for it
+        else
+            m_wndToolBar->addAction(Action(nID));
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
     return true;
@@ -232,24 +282,24 @@ void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
 // ---------------------------------------------------------------------------------------------
 // Command routing and enabling
 
+std::array<CCmdTarget*, 4> CMainFrame::Route() {
+    return {&m_view, m_pDocTarget, this, m_pAppTarget};
+}
+
 bool CMainFrame::OnCmdMsg(UINT nID) {
-    if (m_view.OnCommand(nID))
-        return true;
-    if (m_pDocTarget != nullptr && m_pDocTarget->OnCommand(nID))
-        return true;
-    if (OnCommand(nID))
-        return true;
-    return m_pAppTarget != nullptr && m_pAppTarget->OnCommand(nID);
+    for (CCmdTarget* target : Route()) {
+        if (target != nullptr && target->OnCommand(nID))
+            return true;
+    }
+    return false;
 }
 
 bool CMainFrame::RouteUpdate(CCmdUI* pCmdUI) {
-    if (m_view.OnUpdateCommand(pCmdUI))
-        return true;
-    if (m_pDocTarget != nullptr && m_pDocTarget->OnUpdateCommand(pCmdUI))
-        return true;
-    if (OnUpdateCommand(pCmdUI))
-        return true;
-    return m_pAppTarget != nullptr && m_pAppTarget->OnUpdateCommand(pCmdUI);
+    for (CCmdTarget* target : Route()) {
+        if (target != nullptr && target->OnUpdateCommand(pCmdUI))
+            return true;
+    }
+    return false;
 }
 
 void CMainFrame::OnCommandIssued(UINT nID) {
@@ -268,62 +318,41 @@ void CMainFrame::OnCommandIssued(UINT nID) {
 
 void CMainFrame::UpdateCommandUI() {
     for (const auto& [nID, action] : m_actions) {
-        QtCmdUI state(nID, action);
+        CCmdUI state(nID);
         // A command that nobody answers for is one that nobody handles.
-        if (!RouteUpdate(&state))
-            state.Enable(false);
+        action->setEnabled(RouteUpdate(&state) && state.m_bEnabled);
+        if (state.m_nCheck >= 0) {
+            action->setCheckable(true);
+            action->setChecked(state.m_nCheck == 1);
+        }
     }
 }
 
-bool CMainFrame::OnCommand(UINT nID) {
-    switch (nID) {
-    case ID_APP_EXIT:
-        close();
-        return true;
-    case ID_VIEW_TOOLBAR:
-        OnViewToolBar();
-        return true;
-    case ID_VIEW_STATUS_BAR:
-        OnViewStatusBar();
-        return true;
-    case ID_NEXT_PANE:
-    case ID_PREV_PANE:
-        // The window has one pane: there is nowhere to move to.
-        return true;
-    default:
-        return false;
-    }
-}
+bool CMainFrame::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
 
 bool CMainFrame::OnUpdateCommand(CCmdUI* pCmdUI) {
-    switch (pCmdUI->m_nID) {
-    case ID_APP_EXIT:
-    case ID_NEXT_PANE:
-    case ID_PREV_PANE:
-        pCmdUI->Enable(true);
-        return true;
-    case ID_VIEW_TOOLBAR:
-        pCmdUI->Enable(true);
-        pCmdUI->SetCheck(m_wndToolBar != nullptr && !m_wndToolBar->isHidden());
-        return true;
-    case ID_VIEW_STATUS_BAR:
-        pCmdUI->Enable(true);
-        pCmdUI->SetCheck(m_wndStatusBar != nullptr && !m_wndStatusBar->isHidden());
-        return true;
-    default:
-        return false;
-    }
+    return DispatchUpdate(*this, kCommandMap, pCmdUI);
 }
 
-void CMainFrame::OnViewToolBar() {
-    if (m_wndToolBar != nullptr)
-        m_wndToolBar->setHidden(!m_wndToolBar->isHidden());
+void CMainFrame::OnAppExit() { close(); }
+
+// The bars exist once the window is created, which is when commands begin to come.
+void CMainFrame::OnViewToolBar() { m_wndToolBar->setHidden(!m_wndToolBar->isHidden()); }
+
+void CMainFrame::OnViewStatusBar() { m_wndStatusBar->setHidden(!m_wndStatusBar->isHidden()); }
+
+void CMainFrame::OnUpdateViewToolBar(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(true);
+    pCmdUI->SetCheck(m_wndToolBar != nullptr && !m_wndToolBar->isHidden());
 }
 
-void CMainFrame::OnViewStatusBar() {
-    if (m_wndStatusBar != nullptr)
-        m_wndStatusBar->setHidden(!m_wndStatusBar->isHidden());
+void CMainFrame::OnUpdateViewStatusBar(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(true);
+    pCmdUI->SetCheck(m_wndStatusBar != nullptr && !m_wndStatusBar->isHidden());
 }
+
+// The window has one pane: there is nowhere to move to.
+void CMainFrame::OnNextPaneCmd() {}
 
 // ---------------------------------------------------------------------------------------------
 // Lock-key indicators

@@ -7,13 +7,14 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <map>
 #include <string>
-#include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
+class QPixmap;
 class QStatusBar;
 class QToolBar;
 class ViewWidget;
@@ -50,8 +51,7 @@ public:
     // What the message pane shows now: a command's prompt, or the idle message.
     QString MessageText() const;
 
-    // Routes a command to the view, the document, the frame and the application, in that
-    // order; false when none of them handles it.
+    // Routes a command along Route(); false when no target handles it.
     bool OnCmdMsg(UINT nID);
     // A command from a menu item, a key or a button: asks its update handler first and drops
     // it when disabled, then refreshes every command's state.
@@ -64,6 +64,12 @@ public:
     // The frame's own commands: Exit, the two bar toggles and the pane keys.
     bool OnCommand(UINT nID) override;
     bool OnUpdateCommand(CCmdUI* pCmdUI) override;
+    void OnAppExit();
+    void OnViewToolBar();
+    void OnViewStatusBar();
+    void OnUpdateViewToolBar(CCmdUI* pCmdUI);
+    void OnUpdateViewStatusBar(CCmdUI* pCmdUI);
+    void OnNextPaneCmd();
 
     // The status bar's panes: the message pane, then the lock-key indicators.
     static const UINT indicators[4];
@@ -75,15 +81,14 @@ protected:
     void customEvent(QEvent* event) override;
 
 private:
-    void CreateActions();
+    QAction* CreateAction(UINT nID, const QPixmap& toolBarImages);
     void CreateMenu();
-    bool CreateToolBar();
+    bool CreateToolBar(const QPixmap& toolBarImages);
     bool CreateStatusBar();
-    QAction* AddAction(UINT nID);
+    // The targets that every command and update is offered to, in order: the view, the
+    // document, the frame, the application.
+    std::array<CCmdTarget*, 4> Route();
     bool RouteUpdate(CCmdUI* pCmdUI);
-
-    void OnViewToolBar();
-    void OnViewStatusBar();
 
     QStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;

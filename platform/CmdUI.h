@@ -1,5 +1,5 @@
-// The user-interface side of one command (a menu item and its toolbar button), asked whether
-// the command is enabled.
+// The user-interface side of one command (a menu item, its toolbar button and its key), as its
+// update handler fills it in: whether the command is enabled, and a toggle's check mark.
 #pragma once
 
 #include "Types.h"
@@ -7,18 +7,15 @@
 class CCmdUI {
 public:
     explicit CCmdUI(UINT nID) : m_nID(nID) {}
-    virtual ~CCmdUI() = default;
 
-    // Records the state; a platform's own subclass also greys or enables what the user sees.
-    virtual void Enable(bool bOn = true) {
+    void Enable(bool bOn = true) {
         m_bEnabled = bOn;
         m_bEnableChanged = true;
     }
-    // Records the check mark of a toggle command; a platform's subclass also shows it.
-    virtual void SetCheck(bool bCheck = true) { m_bChecked = bCheck; }
+    void SetCheck(bool bCheck = true) { m_nCheck = bCheck ? 1 : 0; }
 
     UINT m_nID;
     bool m_bEnabled = true;
     bool m_bEnableChanged = false;
-    bool m_bChecked = false;
+    int m_nCheck = -1; // -1: not a toggle; else 1 checked, 0 not
 };

@@ -21,6 +21,3 @@ public:
     // keyboard focus.
     virtual void DrawFocusRect(const CRect& rect) = 0;
 };
-
-// The colour that a stock brush fills with.
-COLORREF StockBrushColor(int nIndex);

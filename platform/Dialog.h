@@ -27,7 +27,6 @@ public:
 
     // The host attaches the running dialog's controls for the length of the run.
     void AttachSite(IDialogSite* pSite) { m_pSite = pSite; }
-    IDialogSite* Site() const { return m_pSite; }
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);

@@ -9,7 +9,6 @@ struct CPoint {
     constexpr CPoint() = default;
     constexpr CPoint(int initX, int initY) : x(initX), y(initY) {}
     constexpr bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
-    constexpr bool operator!=(const CPoint& other) const { return !(*this == other); }
 };
 
 struct CRect {
@@ -23,12 +22,10 @@ struct CRect {
 
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
-    constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
     constexpr bool PtInRect(CPoint p) const {
         return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
     }
     constexpr bool operator==(const CRect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
-    constexpr bool operator!=(const CRect& o) const { return !(*this == o); }
 };

@@ -14,18 +14,18 @@ public:
     // Paints the whole picture; the platform clips it to the area being repainted.
     virtual void OnDraw(CDC* pDC) = 0;
     // The default handling of the left button: nothing beyond what the platform does itself.
-    virtual void OnLButtonDown(UINT nFlags, CPoint point);
+    virtual void OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/) {}
 
     // A key pressed while the view has the keyboard focus, by its virtual-key code.
-    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
     // The keyboard focus coming to the view and leaving it.
-    virtual void OnSetFocus();
-    virtual void OnKillFocus();
+    virtual void OnSetFocus() {}
+    virtual void OnKillFocus() {}
     // A mouse button pressed on the view, before the click itself is handled.
-    virtual void OnMouseDown();
+    virtual void OnMouseDown() {}
 
     // The parts of the picture that assistive technology reads, in reading order.
-    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const;
+    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const { return {}; }
     // The default action of the part with this key: what pressing it does.
-    virtual void OnAccessibleAction(int nKey);
+    virtual void OnAccessibleAction(int /*nKey*/) {}
 };

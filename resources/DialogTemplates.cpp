@@ -1,5 +1,5 @@
 // The dialog templates and the strings that fill the settings dialog's lists.
-#include "platform/DialogTemplate.h"
+#include "DialogTemplate.h"
 #include "resource.h"
 
 namespace {

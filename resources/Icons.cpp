@@ -1,4 +1,4 @@
-// The application's icon and the document's icon, each in two sizes.
+// The application's icon in two sizes.
 #include "Icons.h"
 
 #include "resource.h"
@@ -6,8 +6,7 @@
 namespace {
 
 const IconResource kIcons[] = {
-    {IDR_MAINFRAME, ":/images/zeltaro-32.xpm", ":/images/zeltaro-16.xpm"},
-    {IDR_DOCTYPE_ICON, ":/images/document-32.xpm", ":/images/document-16.xpm"},
+    {IDR_MAINFRAME, "images/zeltaro-32.xpm", "images/zeltaro-16.xpm"},
 };
 
 } // namespace

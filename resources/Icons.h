@@ -1,4 +1,4 @@
-// Icons as data: each identifier's images, as paths the windowing side can load.
+// Icons as data: each identifier's images, by their names among the program's pictures.
 #pragma once
 
 #include "platform/Types.h"

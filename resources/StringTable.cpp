@@ -27,20 +27,16 @@ const StringEntry kStrings[] = {
     {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
     {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
 
-    {ID_FILE_NEW, "Create a new document\nNew"},
-    {ID_FILE_OPEN, "Open an existing document\nOpen"},
     {ID_FILE_SAVE, "Save the active document\nSave"},
-    {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_NEXT_PANE, "Switch to the next window pane\nNext Pane"},
     {ID_PREV_PANE, "Switch back to the previous window pane\nPrevious Pane"},
 
-    {ID_INDICATOR_EXT, "EXT"},
     {ID_INDICATOR_CAPS, "CAP"},
     {ID_INDICATOR_NUM, "NUM"},
     {ID_INDICATOR_SCRL, "SCRL"},
-    {ID_INDICATOR_OVR, "OVR"},
-    {ID_INDICATOR_REC, "REC"},
 
+    // Shown by nothing, since the desktop draws the window's system menu, and kept as the
+    // table of the window's texts has them.
     {AFX_IDS_SCSIZE, "Change the window size"},
     {AFX_IDS_SCMOVE, "Change the window position"},
     {AFX_IDS_SCMINIMIZE, "Reduce the window to an icon"},

@@ -9,7 +9,7 @@ const ToolBarResource kMainToolBar{
     IDR_MAINFRAME,
     16,
     15,
-    ":/images/toolbar.xpm",
+    "images/toolbar.xpm",
     {ID_GAME_NEW, ID_SEPARATOR, ID_EDIT_UNDO, ID_SEPARATOR, ID_GAME_SETTINGS, ID_GAME_START,
      ID_GAME_PLAY, ID_SEPARATOR, ID_APP_ABOUT},
 };

@@ -10,7 +10,7 @@ struct ToolBarResource {
     UINT nID;
     int cxButton; // one image, in pixels
     int cyButton;
-    const char* bitmap;      // the image strip, as a path the windowing side can load
+    const char* bitmap;      // the image strip, by its name among the program's pictures
     std::vector<UINT> items; // ID_SEPARATOR for a separator
 };
 

@@ -5,7 +5,6 @@
 
 // Shared main resources: menu, accelerators, toolbar, application icon, document template.
 constexpr UINT IDR_MAINFRAME = 128;
-constexpr UINT IDR_DOCTYPE_ICON = 129;
 
 // Dialogs and their controls.
 constexpr UINT IDD_ABOUTBOX = 100;
@@ -24,9 +23,7 @@ constexpr UINT ID_GAME_NEW = 32774;
 
 // The framework's standard commands that the program uses.
 constexpr UINT ID_FILE_NEW = 0xE100;
-constexpr UINT ID_FILE_OPEN = 0xE101;
 constexpr UINT ID_FILE_SAVE = 0xE103;
-constexpr UINT ID_FILE_PRINT_SETUP = 0xE106;
 constexpr UINT ID_EDIT_UNDO = 0xE12B;
 constexpr UINT ID_APP_ABOUT = 0xE140;
 constexpr UINT ID_APP_EXIT = 0xE141;
@@ -40,9 +37,6 @@ constexpr UINT ID_SEPARATOR = 0;
 constexpr UINT ID_INDICATOR_CAPS = 0xE701;
 constexpr UINT ID_INDICATOR_NUM = 0xE702;
 constexpr UINT ID_INDICATOR_SCRL = 0xE703;
-constexpr UINT ID_INDICATOR_EXT = 0xE700;
-constexpr UINT ID_INDICATOR_OVR = 0xE704;
-constexpr UINT ID_INDICATOR_REC = 0xE705;
 constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
 constexpr UINT AFX_IDS_UNTITLED = 0xF003;

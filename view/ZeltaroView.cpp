@@ -37,13 +37,7 @@ constexpr int kPlayerHeldKey = 3;
 constexpr int kComputerHeldKey = 4;
 constexpr int kFirstItemKey = 100; // item k is kFirstItemKey + k
 
-struct CommandEntry {
-    UINT nID;
-    void (CZeltaroView::*pfnCommand)();
-    void (CZeltaroView::*pfnUpdate)(CCmdUI*);
-};
-
-const CommandEntry kCommandMap[] = {
+const CommandEntry<CZeltaroView> kCommandMap[] = {
     {ID_GAME_SETTINGS, &CZeltaroView::OnGeneralSettings, &CZeltaroView::OnUpdateGeneralSettings},
     {ID_GAME_START, &CZeltaroView::OnStart, &CZeltaroView::OnUpdateStart},
     {ID_GAME_PLAY, &CZeltaroView::OnPlay, &CZeltaroView::OnUpdatePlay},
@@ -51,14 +45,6 @@ const CommandEntry kCommandMap[] = {
     {ID_GAME_NEW, &CZeltaroView::OnNewGame, &CZeltaroView::OnUpdateNewGame},
     {ID_FILE_NEW, &CZeltaroView::OnFileNew, nullptr},
 };
-
-const CommandEntry* FindCommand(UINT nID) {
-    for (const CommandEntry& entry : kCommandMap) {
-        if (entry.nID == nID)
-            return &entry;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -78,20 +64,10 @@ CRect CZeltaroView::ItemRect(int k) {
 // ---------------------------------------------------------------------------------------------
 // Command routing
 
-bool CZeltaroView::OnCommand(UINT nID) {
-    const CommandEntry* entry = FindCommand(nID);
-    if (entry == nullptr)
-        return false;
-    (this->*entry->pfnCommand)();
-    return true;
-}
+bool CZeltaroView::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
 
 bool CZeltaroView::OnUpdateCommand(CCmdUI* pCmdUI) {
-    const CommandEntry* entry = FindCommand(pCmdUI->m_nID);
-    if (entry == nullptr || entry->pfnUpdate == nullptr)
-        return false;
-    (this->*entry->pfnUpdate)(pCmdUI);
-    return true;
+    return DispatchUpdate(*this, kCommandMap, pCmdUI);
 }
 
 void CZeltaroView::OnUpdateGeneralSettings(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableSettings); }
@@ -100,8 +76,8 @@ void CZeltaroView::OnUpdatePlay(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnablePlay);
 void CZeltaroView::OnUpdateEditUndo(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableUndo); }
 void CZeltaroView::OnUpdateNewGame(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableNew); }
 
-// A File New sent to the window comes to the view before the application and must not disturb
-// the game.
+// Nothing in the window issues File New, and start-up asks the application itself: the entry
+// only keeps such a command, should one come, from reaching the application mid-game.
 void CZeltaroView::OnFileNew() {}
 
 // ---------------------------------------------------------------------------------------------

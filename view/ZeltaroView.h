@@ -20,10 +20,9 @@ public:
     static constexpr int kUnset = -1;
 
     // Turn states (m_nTurn).
-    static constexpr int kPlayerTurn = 0; // clicks select, Back puts back, Play resolves
-    static constexpr int kComputerTurn =
-        1;                            // the selection is closed; the computer's take is marked
-    static constexpr int kNoGame = 2; // clicks and Back do nothing
+    static constexpr int kPlayerTurn = 0;   // clicks select, Back puts back, Play resolves
+    static constexpr int kComputerTurn = 1; // the selection is closed; the computer moves
+    static constexpr int kNoGame = 2;       // clicks and Back do nothing
 
     // Game modes (m_nMode): who moves first, and who can force a win from the start.
     static constexpr int kModeFirstPlayerWins = 1;    // the computer expects takes, then answers

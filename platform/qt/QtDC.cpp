@@ -7,7 +7,13 @@
 
 namespace {
 
-QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QColor ToQColor(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QColor StockBrushColor(int nIndex) {
+    return nIndex == WHITE_BRUSH  ? Qt::white
+           : nIndex == GRAY_BRUSH ? QColor(128, 128, 128)
+                                  : Qt::black;
+}
 
 } // namespace
 
@@ -39,7 +45,7 @@ void QtDC::Ellipse(const CRect& rect) {
     const int width = m_pPen != nullptr ? m_pPen->Width() : 1;
     const COLORREF color = m_pPen != nullptr ? m_pPen->Color() : RGB(0, 0, 0);
     m_painter.setPen(QPen(ToQColor(color), width));
-    m_painter.setBrush(ToQColor(StockBrushColor(m_nBrush)));
+    m_painter.setBrush(StockBrushColor(m_nBrush));
     // The outline is centred on the path: inset it by half the pen so that the whole disc,
     // outline included, stays inside the rectangle that is repainted for it.
     const qreal inset = width / 2.0;

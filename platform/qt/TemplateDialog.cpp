@@ -45,7 +45,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
     for (const DialogControl& control : tmpl.controls) {
         // A group-starting control closes the radio group before it.
         if (HasStyle(control, WS_GROUP))
-            m_bGroupOpen = false;
+            m_pOpenGroup = nullptr;
         QWidget* widget = CreateControl(control, icon);
         if (control.name != nullptr)
             widget->setObjectName(QString::fromUtf8(control.name));
@@ -168,17 +168,10 @@ QWidget* TemplateDialog::CreateComboBox(const DialogControl& control) {
 QWidget* TemplateDialog::CreateRadioButton(const DialogControl& control) {
     auto* button = new QRadioButton(QString::fromUtf8(control.text), this);
     PlaceControl(button, control);
-    if (!m_bGroupOpen) {
-        RadioGroup group;
-        group.buttons = new QButtonGroup(this);
-        group.buttons->setExclusive(true);
-        m_radioGroups.push_back(group);
-        m_bGroupOpen = true;
-    }
-    RadioGroup& group = m_radioGroups.back();
-    group.buttons->addButton(button);
-    group.members.push_back(button);
-    group.ids.push_back(control.nID);
+    if (m_pOpenGroup == nullptr)
+        m_pOpenGroup = new QButtonGroup(this); // exclusive
+    m_pOpenGroup->addButton(button);
+    m_radios[control.nID] = button;
     return button;
 }
 
@@ -253,45 +246,35 @@ void TemplateDialog::SetComboIndex(int nIDC, int nIndex) {
 }
 
 // The exchange names a group by the button it counts from.
-const TemplateDialog::RadioGroup* TemplateDialog::FindRadioGroup(int nIDC, int* pOffset) const {
-    for (const RadioGroup& group : m_radioGroups) {
-        for (std::size_t i = 0; i < group.ids.size(); ++i) {
-            if (group.ids[i] == nIDC) {
-                *pOffset = static_cast<int>(i);
-                return &group;
-            }
-        }
-    }
-    return nullptr;
+QList<QAbstractButton*> TemplateDialog::RadioRun(int nIDC) const {
+    auto it = m_radios.find(nIDC);
+    if (it == m_radios.end())
+        return {};
+    const QList<QAbstractButton*> buttons = it->second->group()->buttons();
+    return buttons.mid(buttons.indexOf(it->second));
 }
 
 int TemplateDialog::GetRadioIndex(int nIDC) const {
-    int offset = 0;
-    const RadioGroup* group = FindRadioGroup(nIDC, &offset);
-    if (group == nullptr)
-        return -1;
-    for (std::size_t i = offset; i < group->members.size(); ++i) {
-        if (group->members[i]->isChecked())
-            return static_cast<int>(i) - offset;
+    const QList<QAbstractButton*> run = RadioRun(nIDC);
+    for (int i = 0; i < run.size(); ++i) {
+        if (run[i]->isChecked())
+            return i;
     }
     return -1;
 }
 
 void TemplateDialog::SetRadioIndex(int nIDC, int nIndex) {
-    int offset = 0;
-    const RadioGroup* group = FindRadioGroup(nIDC, &offset);
-    if (group == nullptr)
-        return;
-    const int target = offset + nIndex;
-    if (nIndex >= 0 && target < static_cast<int>(group->members.size())) {
-        group->members[target]->setChecked(true);
-        return;
+    const QList<QAbstractButton*> run = RadioRun(nIDC);
+    if (nIndex >= 0 && nIndex < run.size()) {
+        run[nIndex]->setChecked(true);
+    } else if (!run.isEmpty()) {
+        // An index outside the group leaves no button checked, which an exclusive group refuses.
+        QButtonGroup* group = run.front()->group();
+        group->setExclusive(false);
+        for (QAbstractButton* button : group->buttons())
+            button->setChecked(false);
+        group->setExclusive(true);
     }
-    // An index outside the group leaves no button checked, which an exclusive group refuses.
-    group->buttons->setExclusive(false);
-    for (QRadioButton* button : group->members)
-        button->setChecked(false);
-    group->buttons->setExclusive(true);
 }
 
 void TemplateDialog::EndDialog(int nResult) {

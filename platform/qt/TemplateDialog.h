@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/DialogSite.h"
-#include "platform/DialogTemplate.h"
+#include "resources/DialogTemplate.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -11,6 +11,7 @@
 #include <vector>
 
 class CDialog;
+class QAbstractButton;
 class QButtonGroup;
 class QComboBox;
 class QRadioButton;
@@ -55,12 +56,6 @@ private:
         bool bSorted = false;
         int nListHeight = 0; // pixels of the dropped-down list, as the template gives them
     };
-    // Automatic radio buttons from one group-starting control to the next.
-    struct RadioGroup {
-        QButtonGroup* buttons = nullptr;
-        std::vector<QRadioButton*> members; // template order
-        std::vector<int> ids;
-    };
 
     void ApplyWindowStyle(const DialogTemplate& tmpl);
     void MeasureBaseUnits();
@@ -73,15 +68,17 @@ private:
     static void AddString(Combo& combo, const QString& text);
     static void FitDropDown(const Combo& combo);
     void ChainTabStops();
-    const RadioGroup* FindRadioGroup(int nIDC, int* pOffset) const;
+    // The buttons of nIDC's radio group from nIDC on, in template order.
+    QList<QAbstractButton*> RadioRun(int nIDC) const;
     void OnButtonClicked(int nID);
 
     CDialog& m_dialog;
     int m_cxChar = 0;
     int m_cyChar = 0;
     std::map<int, Combo> m_combos;
-    std::vector<RadioGroup> m_radioGroups;
-    bool m_bGroupOpen = false; // a radio joins the last group until a control starts a new one
+    std::map<int, QRadioButton*> m_radios;
+    // Automatic radio buttons join this group until a control starts a new one.
+    QButtonGroup* m_pOpenGroup = nullptr;
     std::vector<QWidget*> m_tabStops;
     bool m_bEnded = false;
     int m_nResult = IDCANCEL;

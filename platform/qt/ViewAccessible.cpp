@@ -11,7 +11,7 @@
 
 ViewAccessible::ViewAccessible(ViewWidget* widget)
     : QAccessibleWidget(widget, QAccessible::Client),
-      m_seen(widget->View().GetAccessibleChildren()) {
+      m_seen(widget->AccessibleChildren()) {
     widget->AttachAccessible(this);
 }
 
@@ -33,11 +33,11 @@ QAccessibleInterface* ViewAccessible::Create(const QString& className, QObject* 
 ViewWidget* ViewAccessible::View() const { return static_cast<ViewWidget*>(widget()); }
 
 int ViewAccessible::childCount() const {
-    return int(View()->View().GetAccessibleChildren().size());
+    return int(View()->AccessibleChildren().size());
 }
 
 QAccessibleInterface* ViewAccessible::child(int index) const {
-    const std::vector<CAccessibleChild> children = View()->View().GetAccessibleChildren();
+    const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
     if (index < 0 || index >= int(children.size()))
         return nullptr;
     return ChildFor(children[size_t(index)].nKey);
@@ -53,7 +53,7 @@ QAccessibleInterface* ViewAccessible::ChildFor(int nKey) const {
 }
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const std::vector<CAccessibleChild> children = View()->View().GetAccessibleChildren();
+    const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
     for (int i = 0; i < int(children.size()); ++i) {
         if (ChildFor(children[size_t(i)].nKey) == child)
             return i;
@@ -62,7 +62,7 @@ int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* ViewAccessible::childAt(int x, int y) const {
-    for (const CAccessibleChild& child : View()->View().GetAccessibleChildren()) {
+    for (const CAccessibleChild& child : View()->AccessibleChildren()) {
         if (ScreenRect(child).contains(x, y))
             return ChildFor(child.nKey);
     }
@@ -70,7 +70,7 @@ QAccessibleInterface* ViewAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* ViewAccessible::focusChild() const {
-    for (const CAccessibleChild& child : View()->View().GetAccessibleChildren()) {
+    for (const CAccessibleChild& child : View()->AccessibleChildren()) {
         if (child.bFocused)
             return ChildFor(child.nKey);
     }
@@ -78,7 +78,7 @@ QAccessibleInterface* ViewAccessible::focusChild() const {
 }
 
 std::optional<CAccessibleChild> ViewAccessible::Find(int nKey) const {
-    const std::vector<CAccessibleChild> children = View()->View().GetAccessibleChildren();
+    const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
     const auto found = std::find_if(children.begin(), children.end(),
                                     [nKey](const CAccessibleChild& c) { return c.nKey == nKey; });
     return found != children.end() ? std::optional(*found) : std::nullopt;
@@ -95,7 +95,7 @@ QRect ViewAccessible::ScreenRect(const CAccessibleChild& child) const {
 void ViewAccessible::Press(int nKey) { View()->PressAccessible(nKey); }
 
 void ViewAccessible::Refresh() {
-    std::vector<CAccessibleChild> now = View()->View().GetAccessibleChildren();
+    std::vector<CAccessibleChild> now = View()->AccessibleChildren();
     const auto sameKey = [](const CAccessibleChild& a, const CAccessibleChild& b) {
         return a.nKey == b.nKey;
     };

@@ -122,6 +122,10 @@ void ViewWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
+std::vector<CAccessibleChild> ViewWidget::AccessibleChildren() const {
+    return m_view.GetAccessibleChildren();
+}
+
 void ViewWidget::PressAccessible(int nKey) {
     m_view.OnAccessibleAction(nKey);
     NotifyAccessible();

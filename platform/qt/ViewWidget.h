@@ -18,8 +18,6 @@ public:
     explicit ViewWidget(CView& view, QWidget* parent = nullptr);
     ~ViewWidget() override;
 
-    CView& View() const { return m_view; }
-
     void InvalidateRect(const CRect* rect, bool bErase) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
     // Dialogs open over the window that holds the view.
@@ -27,7 +25,9 @@ public:
 
     QSize sizeHint() const override;
 
-    // The default action of a part of the picture, asked for by assistive technology.
+    // The parts of the picture that assistive technology reads, and the default action of one,
+    // asked for by it.
+    std::vector<CAccessibleChild> AccessibleChildren() const;
     void PressAccessible(int nKey);
     // The interface that assistive technology reads the view through, once one asked for it;
     // until then nobody listens, and changes are not looked for.

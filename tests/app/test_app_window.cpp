@@ -1,6 +1,9 @@
 // The main window as the player finds it: menu, toolbar, keys, prompts and tooltips, the bars;
 // the commands' availability in every phase of a game; whole games played through it.
 #include "AppDriver.h"
+#include "resources/Menu.h"
+#include "resources/StringTable.h"
+#include "resources/ToolBar.h"
 
 class TestAppWindow : public QObject {
     Q_OBJECT
@@ -15,18 +18,29 @@ private slots:
 
 namespace {
 
-// Every command on the menu, in menu order: its item with its key after a tab, its prompt,
-// and its toolbar button's tooltip.
-const std::tuple<UINT, QString, QString, QString> kCommands[] = {
-    {ID_GAME_NEW, "нова\tCtrl+N", "Нова Игра", "Нова Игра"},
-    {ID_APP_EXIT, "изход", "Quit the application; prompts to save documents", ""},
-    {ID_EDIT_UNDO, "назад\tCtrl+Z", "Назад", "Върни един ход назад"},
-    {ID_GAME_SETTINGS, "общи\tCtrl+G", "Избери общите настроки", "Общи настройки"},
-    {ID_GAME_START, "старт\tCtrl+T", "Старт", "Стартирай играта"},
-    {ID_GAME_PLAY, "играй\tCtrl+P", "Играй", "Направи ход"},
-    {ID_VIEW_TOOLBAR, "лента с иконки", "Show or hide the toolbar", ""},
-    {ID_VIEW_STATUS_BAR, "лента на състоянието", "Show or hide the status bar", ""},
-    {ID_APP_ABOUT, "относно играта", "Помощ", "Информация за програмата"}};
+// The menu's resource table as the player should read it: each pop-up's text, then its items
+// with their keys after a tab, a separator as "-".
+QStringList MenuTable() {
+    QStringList texts;
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
+        texts << QString::fromUtf8(popup.text) + ':';
+        for (const MenuItem& item : popup.items)
+            texts << (item.nID == ID_SEPARATOR ? "-" : QString::fromUtf8(item.text));
+    }
+    return texts;
+}
+
+// Every command on the menu, in menu order, with its item's text.
+std::vector<std::pair<UINT, QString>> MenuCommands() {
+    std::vector<std::pair<UINT, QString>> commands;
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
+        for (const MenuItem& item : popup.items) {
+            if (item.nID != ID_SEPARATOR)
+                commands.emplace_back(item.nID, QString::fromUtf8(item.text));
+        }
+    }
+    return commands;
+}
 
 // The entries of a menu or a bar as the player reads them, a separator as "-".
 QStringList Texts(const QList<QAction*>& entries) {
@@ -48,15 +62,14 @@ void TestAppWindow::menuToolBarAndPrompts() {
     QStringList items;
     for (QAction* popup : run.frame->menuBar()->actions())
         items << popup->text() + ':' << Texts(popup->menu()->actions());
-    QCOMPARE(items, QStringList({"Игра:", "нова\tCtrl+N", "изход", "Избор:", "назад\tCtrl+Z", "-",
-                                 "общи\tCtrl+G", "старт\tCtrl+T", "играй\tCtrl+P",
-                                 "Изглед:", "лента с иконки", "лента на състоянието",
-                                 "Помощ:", "относно играта"}));
-    // Flat buttons of 16 by 15 with a gripper, docked at the top, at home at every edge or afloat.
+    QCOMPARE(items, MenuTable());
+    // The toolbar's buttons in the order of its table, each its menu item's command; flat
+    // buttons of 16 by 15 with a gripper, docked at the top, at home at every edge or afloat.
     QToolBar* bar = run.frame->ToolBar();
-    QCOMPARE(Texts(bar->actions()),
-             QStringList({"нова\tCtrl+N", "-", "назад\tCtrl+Z", "-", "общи\tCtrl+G",
-                          "старт\tCtrl+T", "играй\tCtrl+P", "-", "относно играта"}));
+    QStringList buttons;
+    for (UINT nID : FindToolBar(IDR_MAINFRAME)->items)
+        buttons << (nID == ID_SEPARATOR ? "-" : Texts({run.Action(nID)}).front());
+    QCOMPARE(Texts(bar->actions()), buttons);
     QCOMPARE(bar->iconSize(), QSize(16, 15));
     QVERIFY(static_cast<QToolButton*>(run.Button(ID_GAME_PLAY))->autoRaise());
     QVERIFY(bar->isMovable() && bar->isFloatable() && bar->allowedAreas() == Qt::AllToolBarAreas);
@@ -64,10 +77,11 @@ void TestAppWindow::menuToolBarAndPrompts() {
 
     QCOMPARE(run.frame->MessageText(), QString("Ready"));
     run.PressKey(ID_GAME_START); // offers Play, Back and New game in the menu
-    for (const auto& [nID, item, prompt, tooltip] : kCommands) {
+    for (const auto& [nID, item] : MenuCommands()) {
+        const QString prompt = QString::fromStdString(PromptStatusText(nID));
         QCOMPARE(Texts({run.Action(nID)}), QStringList(item));
         if (QWidget* button = run.Button(nID)) {
-            QCOMPARE(button->toolTip(), tooltip);
+            QCOMPARE(button->toolTip(), QString::fromStdString(PromptTooltip(nID)));
             QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), button->mapToGlobal(QPointF(4, 4)));
             QApplication::sendEvent(button, &enter);
             QCOMPARE(run.frame->MessageText(), prompt);
@@ -130,7 +144,9 @@ void TestAppWindow::commandsInEveryPhase() {
     QVERIFY(run.Start());
     ModalHand hand;
     hand.okBoxes = true;
-    auto offered = [&](const char* enabled) { // Settings, Start, Play, Back, New game
+    // One digit per game command, in the order Settings, Start, Play, Back, New game: 1 where
+    // the command is offered, 0 where it is greyed.
+    auto offered = [&](const char* enabled) {
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(run.Button(kGameCommands[i])->isEnabled(), enabled[i] == '1');
             run.OpenMenuOf(kGameCommands[i])->hide();
@@ -173,11 +189,16 @@ void TestAppWindow::commandsInEveryPhase() {
 // the player takes; in modes 1 and 4 the player always takes what the computer expects, and
 // wins.
 void TestAppWindow::wholeGames_data() {
-    QTest::addColumn<QList<int>>("settings"); // N, M, order, mode; none for the defaults
-    // random takes : the player's takes : routes (K key, T toolbar, M menu; A all by keys, the
-    // settings, the items and the verdict's OK too)
+    // settings: N, M, the order and the mode Start gives; none for the defaults.
+    // play: "draws:takes:routes": the computer's random takes in the order drawn; the player's
+    // takes, one digit a turn, over again from the first when they run out; the route of each
+    // command in turn (K its key, T its toolbar button, M its menu item), the last one kept, or
+    // A for the keyboard alone: every command by its key, the settings, the items and the
+    // verdict's OK too.
+    // playerHeld: what the player holds at the end; -1 for a lost game, whatever it holds.
+    QTest::addColumn<QList<int>>("settings");
     QTest::addColumn<QString>("play");
-    QTest::addColumn<int>("playerHeld"); // -1: lost, whatever the player holds
+    QTest::addColumn<int>("playerHeld");
     QTest::newRow("ones") << QList<int>{} << ":1:K" << -1;
     QTest::newRow("fours") << QList<int>{} << ":4:T" << -1;
     QTest::newRow("rising") << QList<int>{} << ":1234:M" << -1;

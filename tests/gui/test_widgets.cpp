@@ -322,6 +322,11 @@ class TestWidgets : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each row's name is its script, steps parted by spaces (see Step): "ok", "cancel", "esc" or
+    // "pick" close the settings dialog, "set:N,M,order" chooses the settings, "click:k" clicks
+    // item k, "at:x,y" clicks a point of the view, "right:k" right-clicks item k, "finish" plays
+    // one item a turn to the end, and a command's name ("settings", "start", "play", "back",
+    // "new") issues it when it is offered. Lists in the other columns are parted by spaces.
     void eachStepLeaves_data() {
         QTest::addColumn<QString>("offered");  // the commands offered
         QTest::addColumn<QString>("settings"); // N, M, order, turn state

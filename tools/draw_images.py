@@ -1,10 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the toolbar strip and the icons in the sixteen standard colours and writes them as
-XPM files beside this script. Run it by hand after changing a picture; the build only reads
-the XPM files."""
+"""Draws every picture of the game: the toolbar strip and the program's icon in the sixteen
+standard colours as XPM files in resources/images, and the desktop's icon in every size of the
+hicolor theme in resources/desktop/hicolor: the 16 and 32 pixel ones are the program's own
+pictures, the larger ones and the scalable one are drawn smoothly to the same design. Run it by
+hand after changing a picture; the build only reads what it wrote."""
 
-import math
 import os
+import struct
+import zlib
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
+APP_ID = "org.zeltaro.Zeltaro"
 
 # The sixteen colours, by the character that stands for each in the pictures.
 PALETTE = {
@@ -83,9 +89,13 @@ class Canvas:
         for i, row in enumerate(self.rows):
             out.append(f'"{"".join(row)}"' + ("," if i + 1 < self.height else ""))
         out.append("};")
-        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), name)
-        with open(path, "w", encoding="ascii") as f:
+        with open(os.path.join(ROOT, "images", name), "w", encoding="ascii") as f:
             f.write("\n".join(out) + "\n")
+
+    def pixels(self):
+        """Rows of RGBA pixels; the clear ones transparent."""
+        rgba = lambda c: (0, 0, 0, 0) if c == CLEAR else tuple(bytes.fromhex(PALETTE[c][1:])) + (255,)
+        return [[rgba(c) for c in row] for row in self.rows]
 
 
 ARROW = [
@@ -186,33 +196,86 @@ def board_icon(size):
     return c
 
 
-def document_icon(size):
-    """A page with a folded corner and one disc on it."""
-    c = Canvas(size, size)
-    if size == 32:
-        left, top, right, bottom, fold = 5, 1, 26, 30, 7
-        disc = (15.5, 18.0, 6.0)
-    else:
-        left, top, right, bottom, fold = 2, 0, 13, 15, 4
-        disc = (7.5, 9.0, 3.3)
-    for y in range(top, bottom + 1):
-        for x in range(left, right + 1):
-            if x > right - fold + (y - top):
-                continue  # cut off by the fold
-            edge = x in (left, right) or y in (top, bottom) or x == right - fold + (y - top)
-            c.put(x, y, "k" if edge else "w")
-    for i in range(fold + 1):  # the turned-down corner: shaded, then its two folded edges
-        for j in range(i):
-            c.put(right - fold + j, top + i, "s")
-    for i in range(fold + 1):
-        c.put(right - fold + i, top + fold, "k")
-        c.put(right - fold, top + i, "k")
-    c.disc(*disc, "g", outline="k")
-    return c
+# The design of the larger icons, on a 32 by 32 grid: the board in a black frame one unit wide,
+# three rows of three discs (radius 4 to the outside of a black rim one unit wide), the top
+# right one already taken.
+GRID, CENTRES, RADIUS = 32, (7, 16, 25), 4
+BOARD, ITEM, INK = (255, 255, 255), (128, 128, 128), (0, 0, 0)
+
+
+def design(u, v):
+    """The colour of the design at grid point (u, v)."""
+    if min(u, v) < 1 or max(u, v) > GRID - 1:
+        return INK
+    cx = min(CENTRES, key=lambda c: abs(c - u))
+    cy = min(CENTRES, key=lambda c: abs(c - v))
+    d2 = (u - cx) ** 2 + (v - cy) ** 2
+    if d2 > RADIUS ** 2:
+        return BOARD
+    if d2 > (RADIUS - 1) ** 2:
+        return INK
+    return BOARD if (cx, cy) == (CENTRES[-1], CENTRES[0]) else ITEM
+
+
+def drawn(size, samples=4):
+    """The design at size pixels, each pixel the mean of samples by samples points in it."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total = [0, 0, 0]
+            for j in range(samples):
+                for i in range(samples):
+                    colour = design((x + (i + 0.5) / samples) * GRID / size,
+                                    (y + (j + 0.5) / samples) * GRID / size)
+                    total = [t + c for t, c in zip(total, colour)]
+            row.append(tuple(round(t / samples ** 2) for t in total) + (255,))
+        rows.append(row)
+    return rows
+
+
+def svg():
+    hexa = lambda c: "#%02x%02x%02x" % c
+    out = ['<?xml version="1.0" encoding="UTF-8"?>',
+           f'<svg xmlns="http://www.w3.org/2000/svg" width="{GRID}" height="{GRID}" '
+           f'viewBox="0 0 {GRID} {GRID}">',
+           f'  <rect x="0.5" y="0.5" width="{GRID - 1}" height="{GRID - 1}" fill="{hexa(BOARD)}" '
+           f'stroke="{hexa(INK)}" stroke-width="1"/>']
+    for cy in CENTRES:
+        for cx in CENTRES:
+            fill = BOARD if (cx, cy) == (CENTRES[-1], CENTRES[0]) else ITEM
+            out.append(f'  <circle cx="{cx}" cy="{cy}" r="{RADIUS - 0.5}" fill="{hexa(fill)}" '
+                       f'stroke="{hexa(INK)}" stroke-width="1"/>')
+    return "\n".join(out + ["</svg>"]) + "\n"
+
+
+def theme_path(folder, extension):
+    path = os.path.join(ROOT, "desktop", "hicolor", folder, "apps")
+    os.makedirs(path, exist_ok=True)
+    return os.path.join(path, APP_ID + extension)
+
+
+def write_png(rows):
+    """Writes RGBA rows as the square icon of their size."""
+    size = len(rows)
+    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
+
+    def chunk(tag, data):
+        return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    with open(theme_path(f"{size}x{size}", ".png"), "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+                + chunk(b"IEND", b""))
 
 
 if __name__ == "__main__":
     toolbar().write_xpm("toolbar.xpm")
     for size in (32, 16):
-        board_icon(size).write_xpm(f"zeltaro-{size}.xpm")
-        document_icon(size).write_xpm(f"document-{size}.xpm")
+        icon = board_icon(size)
+        icon.write_xpm(f"zeltaro-{size}.xpm")
+        write_png(icon.pixels())
+    for size in (48, 64, 128, 256):
+        write_png(drawn(size))
+    with open(theme_path("scalable", ".svg"), "w", encoding="ascii") as f:
+        f.write(svg())

@@ -2,7 +2,7 @@
 // and the strings that fill its lists when it opens.
 #pragma once
 
-#include "Types.h"
+#include "platform/Types.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-// Tool: plays the opening of a game in the real main window, offscreen, and saves the window as
+// Plays the opening of a game in the real main window, offscreen, and saves the window as
 // the picture that software centres show. Usage: zeltaro_game_screenshot OUTPUT.png
 #include "app/Zeltaro.h"
 #include "frame/MainFrm.h"

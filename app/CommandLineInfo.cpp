@@ -1,0 +1,95 @@
+// The command line, read by Qt's parser and answered in the game's language.
+#include "CommandLineInfo.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace {
+
+// The parser's own words (the headings of the help and its complaints) in the game's language,
+// whatever the system's, for as long as the parser speaks.
+class ParserWords final : public QTranslator {
+public:
+    ParserWords() { QCoreApplication::installTranslator(this); }
+    ~ParserWords() override { QCoreApplication::removeTranslator(this); }
+    ParserWords(const ParserWords&) = delete;
+    ParserWords& operator=(const ParserWords&) = delete;
+
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        struct Word {
+            const char* english;
+            const char* bulgarian;
+        };
+        static const Word kWords[] = {
+            {"Usage: %1", "Употреба: %1"},
+            {"[options]", "[опции]"},
+            {"Options:", "Опции:"},
+            {"Arguments:", "Аргументи:"},
+            {"Unknown option '%1'.", "Непозната опция „%1“."},
+            {"Unknown options: %1.", "Непознати опции: %1."},
+            {"Unexpected value after '%1'.", "Неочаквана стойност след „%1“."},
+        };
+        if (qstrcmp(context, "QCommandLineParser") != 0)
+            return QString();
+        for (const Word& word : kWords) {
+            if (qstrcmp(sourceText, word.english) == 0)
+                return QString::fromUtf8(word.bulgarian);
+        }
+        return QString();
+    }
+};
+
+CCommandLineInfo Mistake(const QString& what) {
+    return {CCommandLineInfo::Mistake, QString(),
+            what + QStringLiteral("\nВижте „zeltaro --help“.")};
+}
+
+} // namespace
+
+CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
+    const ParserWords words;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Вземайте предмети от дъската на ред с компютъра; печели четният брой "
+                       "накрая."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Показва тази помощ."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Показва версията на играта."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(
+        QStringLiteral("файл"),
+        QStringLiteral("Документ, чието име да носи прозорецът; играта не чете нищо от него."),
+        QStringLiteral("[файл]"));
+
+    if (!parser.parse(arguments))
+        return Mistake(parser.errorText());
+    if (parser.isSet(help))
+        return {CCommandLineInfo::ShowHelp, QString(), parser.helpText()};
+    if (parser.isSet(version)) {
+        return {CCommandLineInfo::ShowVersion, QString(),
+                QCoreApplication::applicationName() + QLatin1Char(' ') +
+                    QCoreApplication::applicationVersion() + QLatin1Char('\n')};
+    }
+    QStringList files = parser.positionalArguments();
+    files.removeAll(QString());
+    if (files.size() > 1)
+        return Mistake(QStringLiteral("най-много един файл, не %1").arg(files.size()));
+    if (files.isEmpty())
+        return {};
+    return {CCommandLineInfo::FileOpen, files.front(), QString()};
+}
+
+bool AsksForTextOnly(int argc, const char* const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--")
+            return false;
+        if (argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,78 @@
+# The suite's home folder, which every test gets as HOME and none may change, and the scratch
+# folders where each test's programs keep their settings, caches and data.
+#   cmake -DMODE=setup -DHOME_DIR=... -DSCRATCH_DIR=... -P scratch_home.cmake
+#       makes both afresh, with a home that holds what a player's would, and notes its contents,
+#       and the runtime folder that the tests share;
+#   cmake -DMODE=check -DHOME_DIR=... -DCTEST=... -DBUILD_DIR=... -P scratch_home.cmake
+#       after the run: the home is as it was noted, and every test was given it.
+cmake_minimum_required(VERSION 3.25)
+set(fingerprint_file "${HOME_DIR}.contents")
+
+# Every file and folder under the home, with each file's contents.
+function(home_contents out)
+    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${HOME_DIR}" "${HOME_DIR}/*")
+    list(SORT entries)
+    set(contents "")
+    foreach(entry IN LISTS entries)
+        if(IS_DIRECTORY "${HOME_DIR}/${entry}")
+            string(APPEND contents "${entry}/\n")
+        else()
+            file(SHA256 "${HOME_DIR}/${entry}" hash)
+            string(APPEND contents "${entry} ${hash}\n")
+        endif()
+    endforeach()
+    set(${out} "${contents}" PARENT_SCOPE)
+endfunction()
+
+if(MODE STREQUAL "setup")
+    file(REMOVE_RECURSE "${HOME_DIR}" "${SCRATCH_DIR}")
+    # The settings a player's home would hold: a test that reaches them changes them.
+    file(WRITE "${HOME_DIR}/.config/Local AppWizard-Generated Applications/Zeltaro.conf"
+        "[Recent%20File%20List]\nFile1=${HOME_DIR}/game\n")
+    file(WRITE "${HOME_DIR}/.config/QtProject.conf" "[FileDialog]\nhistory=${HOME_DIR}\n")
+    file(MAKE_DIRECTORY "${HOME_DIR}/.cache" "${HOME_DIR}/.local/share" "${HOME_DIR}/.local/state"
+        "${SCRATCH_DIR}/runtime")
+    # The runtime folder is private to its user, or Qt will not use it.
+    file(CHMOD "${SCRATCH_DIR}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    home_contents(contents)
+    file(WRITE "${fingerprint_file}" "${contents}")
+elseif(MODE STREQUAL "check")
+    set(failures "")
+    home_contents(now)
+    file(READ "${fingerprint_file}" before)
+    if(NOT now STREQUAL before)
+        string(APPEND failures "the home changed; before:\n${before}now:\n${now}")
+    endif()
+    execute_process(COMMAND "${CTEST}" --show-only=json-v1 WORKING_DIRECTORY "${BUILD_DIR}"
+        OUTPUT_VARIABLE json COMMAND_ERROR_IS_FATAL ANY)
+    string(JSON count LENGTH "${json}" tests)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+        string(JSON name GET "${json}" tests ${i} name)
+        set(environment "")
+        string(JSON properties ERROR_VARIABLE none GET "${json}" tests ${i} properties)
+        if(NOT none)
+            string(JSON nprops LENGTH "${properties}")
+            math(EXPR plast "${nprops} - 1")
+            foreach(p RANGE ${plast})
+                string(JSON pname GET "${properties}" ${p} name)
+                if(pname STREQUAL "ENVIRONMENT")
+                    string(JSON environment GET "${properties}" ${p} value)
+                endif()
+            endforeach()
+        endif()
+        foreach(variable IN ITEMS "HOME=${HOME_DIR}" XDG_CONFIG_HOME XDG_DATA_HOME
+                XDG_CACHE_HOME XDG_STATE_HOME XDG_RUNTIME_DIR)
+            string(FIND "${environment}" "\"${variable}" at)
+            if(at EQUAL -1)
+                string(APPEND failures "${name} runs without ${variable}\n")
+            endif()
+        endforeach()
+    endforeach()
+    if(failures)
+        message(FATAL_ERROR "${failures}")
+    endif()
+    message(STATUS "the home is as it was, and all ${count} tests were given it")
+else()
+    message(FATAL_ERROR "MODE is setup or check, not '${MODE}'")
+endif()
