@@ -10,8 +10,7 @@
 #include <algorithm>
 
 ViewAccessible::ViewAccessible(ViewWidget* widget)
-    : QAccessibleWidget(widget, QAccessible::Client),
-      m_seen(widget->AccessibleChildren()) {
+    : QAccessibleWidget(widget, QAccessible::Client), m_seen(widget->AccessibleChildren()) {
     widget->AttachAccessible(this);
 }
 
@@ -32,9 +31,7 @@ QAccessibleInterface* ViewAccessible::Create(const QString& className, QObject* 
 
 ViewWidget* ViewAccessible::View() const { return static_cast<ViewWidget*>(widget()); }
 
-int ViewAccessible::childCount() const {
-    return int(View()->AccessibleChildren().size());
-}
+int ViewAccessible::childCount() const { return int(View()->AccessibleChildren().size()); }
 
 QAccessibleInterface* ViewAccessible::child(int index) const {
     const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
