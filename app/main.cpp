@@ -1,9 +1,6 @@
 // The program's entry: the desktop's shell, then the application.
 #include "CommandLineInfo.h"
-#include "VncLoopback.h"
 #include "Zeltaro.h"
-#include "frame/MainFrm.h"
-#include "platform/qt/FirstPaintProbe.h"
 #include "platform/qt/QtShell.h"
 
 #include <QApplication>
@@ -13,12 +10,10 @@ int main(int argc, char* argv[]) {
     if (AsksForTextOnly(argc, argv))
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication qtApp(argc, argv);
-    KeepVncServerOnLoopback();
 
     QtShell shell;
     CZeltaroApp theApp(shell);
     if (!theApp.InitInstance(QCoreApplication::arguments()))
         return theApp.ExitCode();
-    WatchFirstPaint(theApp.MainFrame());
     return QApplication::exec();
 }

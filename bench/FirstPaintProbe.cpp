@@ -1,7 +1,9 @@
-// The first-paint probe: a filter on the application that waits for the first paint of any of
-// the window's widgets, then reports once the whole paint has gone to the screen.
-#include "FirstPaintProbe.h"
-
+// The start-up benchmark's probe, linked into the benchmark's own builds of the game and of the
+// bare window: the moment the main window is first painted. When ZELTARO_BENCH_FIRST_PAINT is
+// set, reports on standard output, once the window's first paint has been flushed, the
+// monotonic clock and the process's CPU time in nanoseconds and the peak resident memory so
+// far; with the value "stay" the program then goes on (and also reports where its central
+// widget lies on the screen), with any other value it quits.
 #include <QApplication>
 #include <QByteArray>
 #include <QEvent>
@@ -39,15 +41,17 @@ long long ClockNs(clockid_t clock) {
     return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
 }
 
+// A filter on the application that waits for the first paint of any widget of a main window,
+// then reports once the whole paint has gone to the screen.
 class FirstPaintProbe final : public QObject {
 public:
-    FirstPaintProbe(QWidget* pWindow, bool bStay)
-        : QObject(QCoreApplication::instance()), m_window(pWindow), m_bStay(bStay) {}
+    explicit FirstPaintProbe(bool bStay) : QObject(QCoreApplication::instance()), m_bStay(bStay) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_window != nullptr &&
-            static_cast<QWidget*>(watched)->window() == m_window) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            qobject_cast<QMainWindow*>(static_cast<QWidget*>(watched)->window()) != nullptr) {
+            m_window = static_cast<QWidget*>(watched)->window();
             QCoreApplication::instance()->removeEventFilter(this);
             // The rest of the window is painted and flushed before the event posted here.
             QCoreApplication::postEvent(this, new QEvent(QEvent::User));
@@ -81,12 +85,14 @@ private:
     bool m_bStay;
 };
 
-} // namespace
-
-void WatchFirstPaint(QWidget* pWindow) {
+// Installed as the application object is built, so that the program itself calls nothing.
+void InstallFirstPaintProbe() {
     const QByteArray mode = qgetenv("ZELTARO_BENCH_FIRST_PAINT");
     if (mode.isEmpty())
         return;
-    auto* probe = new FirstPaintProbe(pWindow, mode == "stay");
-    QCoreApplication::instance()->installEventFilter(probe);
+    QCoreApplication::instance()->installEventFilter(new FirstPaintProbe(mode == "stay"));
 }
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallFirstPaintProbe)
