@@ -17,4 +17,7 @@ public:
     virtual void SelectStockObject(int nIndex) = 0;
     // The ellipse inscribed in the rectangle, filled with the brush and outlined with the pen.
     virtual void Ellipse(const CRect& rect) = 0;
+    // A dotted rectangle one pixel wide on the rectangle's outermost pixels, the sign of the
+    // keyboard focus.
+    virtual void DrawFocusRect(const CRect& rect) = 0;
 };

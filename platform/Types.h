@@ -24,3 +24,11 @@ constexpr int IDCANCEL = 2;
 
 // Mouse key-state flags passed with a click.
 constexpr UINT MK_LBUTTON = 0x0001;
+
+// Virtual-key codes of the keys that play on the board.
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;

@@ -1,11 +1,13 @@
 // The game's commands: settings, Start, Play with the marking step, the board's clicks and
-// Back, New game and the command flags; painting; the invariants.
+// Back, New game and the command flags; painting; the keys and what a screen reader reads;
+// the invariants.
 #include "ZeltaroView.h"
 
 #include "dialogs/ZeltaroDialog.h"
 #include "resources/resource.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -24,6 +26,16 @@ const char kPlayerSecond[] = "Вие влизате в играта втори";
 const char kMaxTakeLabel[] = "Максималният брой предмети, които може да вземете е ";
 const char kPlayerHeldLabel[] = "Вие сте взели:";
 const char kComputerHeldLabel[] = "Компютър:";
+const char kItemName[] = "Предмет ";
+const char kOnBoard[] = ", на дъската";
+const char kOffBoard[] = ", взет";
+
+// The keys by which a screen reader tells the parts of the picture apart.
+constexpr int kFirstMoveKey = 1;
+constexpr int kMaxTakeKey = 2;
+constexpr int kPlayerHeldKey = 3;
+constexpr int kComputerHeldKey = 4;
+constexpr int kFirstItemKey = 100; // item k is kFirstItemKey + k
 
 const CommandEntry<CZeltaroView> kCommandMap[] = {
     {ID_GAME_SETTINGS, &CZeltaroView::OnGeneralSettings, &CZeltaroView::OnUpdateGeneralSettings},
@@ -118,6 +130,7 @@ void CZeltaroView::OnStart() {
     } else if (m_nMode == kModeSecondPlayerWins) {
         RandomOpening();
     }
+    m_cursor.BeginTurn(*this);
     Invalidate(true);
 }
 
@@ -169,6 +182,7 @@ void CZeltaroView::OnPlay() {
         ComputerMove();
         m_nPlayerHeld += m_nSelected;
         m_nSelected = 0;
+        m_cursor.BeginTurn(*this);
         if (m_nRemaining > 0)
             m_nTurn = kPlayerTurn;
         else
@@ -261,6 +275,7 @@ void CZeltaroView::OnNewGame() {
     m_bEnableUndo = false;
     m_nComputerHeld = 0;
     m_nPlayerHeld = 0;
+    m_cursor.BeginTurn(*this);
     Invalidate(true);
 }
 
@@ -290,11 +305,59 @@ void CZeltaroView::OnDraw(CDC* pDC) {
         pDC->Ellipse(m_rectItem);
     }
     pDC->SelectObject(pOldPen);
+    m_cursor.Draw(pDC);
 }
 
 void CZeltaroView::DrawNumber(CDC* pDC, int x, int y, int nValue) {
     std::snprintf(m_szNumber, sizeof m_szNumber, "%d", nValue);
     pDC->TextOut(x, y, m_szNumber);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The keyboard and assistive technology
+
+void CZeltaroView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+    m_cursor.OnKeyDown(*this, nChar);
+}
+
+// The texts as painted, and each item by its number: an item reads as on the board exactly
+// while it is painted grey.
+std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
+    std::vector<CAccessibleChild> children;
+    auto text = [&](int nKey, int x, int y, std::string name, int nValue) {
+        CAccessibleChild child;
+        child.nKey = nKey;
+        child.name = std::move(name);
+        child.nValue = nValue;
+        child.rect = CRect(x, y, x, y);
+        children.push_back(child);
+    };
+    if (m_nOrder == 0 || m_nOrder == 1)
+        text(kFirstMoveKey, 10, 10, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond, -1);
+    if (m_bStarted) {
+        text(kMaxTakeKey, 10, 30, kMaxTakeLabel + std::to_string(m_nMaxTake), -1);
+        text(kPlayerHeldKey, 460, 10,
+             std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld), m_nPlayerHeld);
+        text(kComputerHeldKey, 460, 30,
+             std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld),
+             m_nComputerHeld);
+    }
+    for (int k = 1; k <= m_nTotal; ++k) {
+        CAccessibleChild item;
+        item.nKey = kFirstItemKey + k;
+        item.kind = CAccessibleChild::kItem;
+        item.bAvailable = Item(k).nBrush == GRAY_BRUSH;
+        item.name = kItemName + std::to_string(k) + (item.bAvailable ? kOnBoard : kOffBoard);
+        item.bFocused = m_cursor.IsDrawn() && m_cursor.Item() == k;
+        item.rect = ItemRect(k);
+        children.push_back(item);
+    }
+    return children;
+}
+
+void CZeltaroView::OnAccessibleAction(int nKey) {
+    if (nKey > kFirstItemKey)
+        m_cursor.PressItem(*this, nKey - kFirstItemKey);
 }
 
 // ---------------------------------------------------------------------------------------------

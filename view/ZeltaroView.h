@@ -1,7 +1,9 @@
-// The view: the whole game state, the game's commands, the board's painting and its clicks.
-// The computer's rules of play are in ZeltaroStrategy.cpp.
+// The view: the whole game state, the game's commands, the board's painting, its clicks and
+// keys. The computer's rules of play are in ZeltaroStrategy.cpp, the keyboard's cursor in
+// BoardCursor.cpp.
 #pragma once
 
+#include "BoardCursor.h"
 #include "GameItem.h"
 #include "platform/Runtime.h"
 #include "platform/View.h"
@@ -70,6 +72,15 @@ public:
     // Painting and the mouse.
     void OnDraw(CDC* pDC) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
+
+    // The keyboard's cursor and what a screen reader reads.
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnSetFocus() override { m_cursor.SetFocus(*this, true); }
+    void OnKillFocus() override { m_cursor.SetFocus(*this, false); }
+    void OnMouseDown() override { m_cursor.Hide(*this); }
+    std::vector<CAccessibleChild> GetAccessibleChildren() const override;
+    void OnAccessibleAction(int nKey) override;
+    const CBoardCursor& Cursor() const { return m_cursor; }
 
     // Commands and their update handlers, routed through the command map.
     bool OnCommand(UINT nID) override;
@@ -152,4 +163,5 @@ private:
     void DrawNumber(CDC* pDC, int x, int y, int nValue);
 
     Runtime* m_pRuntime = &Runtime::System();
+    CBoardCursor m_cursor;
 };

@@ -52,3 +52,15 @@ void QtDC::Ellipse(const CRect& rect) {
     m_painter.drawEllipse(QRectF(rect.left, rect.top, rect.Width(), rect.Height())
                               .adjusted(inset, inset, -inset, -inset));
 }
+
+void QtDC::DrawFocusRect(const CRect& rect) {
+    // Every other pixel black, on whole pixels: no smoothing may blur the dots into grey.
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(Qt::black, 0);
+    pen.setDashPattern({1, 1});
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    m_painter.restore();
+}

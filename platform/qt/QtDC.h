@@ -13,6 +13,7 @@ public:
     CPen* SelectObject(CPen* pPen) override;
     void SelectStockObject(int nIndex) override;
     void Ellipse(const CRect& rect) override;
+    void DrawFocusRect(const CRect& rect) override;
 
 private:
     QPainter& m_painter;

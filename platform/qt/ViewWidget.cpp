@@ -3,7 +3,9 @@
 
 #include "QtDC.h"
 #include "TemplateDialog.h"
+#include "ViewAccessible.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,7 +19,10 @@ ViewWidget::ViewWidget(CView& view, QWidget* parent) : QWidget(parent), m_view(v
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab brings the keyboard to the board as well as a click does.
+    setFocusPolicy(Qt::StrongFocus);
+    [[maybe_unused]] static const bool accessibleInstalled =
+        (QAccessible::installFactory(&ViewAccessible::Create), true);
     // The texts sit at fixed pixel positions beside each other and the board, so their size
     // must not follow the desktop's font size: a large one would run each label into its number.
     QFont textFont = font();
@@ -35,6 +40,7 @@ void ViewWidget::InvalidateRect(const CRect* rect, bool /*bErase*/) {
         update();
     else
         update(QRect(rect->left, rect->top, rect->Width(), rect->Height()));
+    NotifyAccessible();
 }
 
 int ViewWidget::MessageBox(const std::string& text, const std::string& caption, UINT /*nType*/) {
@@ -57,6 +63,7 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
+    m_view.OnMouseDown();
     m_view.OnLButtonDown(MK_LBUTTON, ClientPoint(*event));
     emit clicked();
 }
@@ -74,4 +81,75 @@ CPoint ViewWidget::ClientPoint(const QMouseEvent& event) const {
     if (p.toPoint() != event.position().toPoint())
         p = event.position();
     return CPoint(qFloor(p.x()), qFloor(p.y()));
+}
+
+namespace {
+
+// The virtual-key code of a key that plays on the board, 0 for any other; no modifier may be
+// held, so that Ctrl+P and its kind stay the menu's.
+UINT BoardKey(const QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void ViewWidget::keyPressEvent(QKeyEvent* event) {
+    const UINT key = BoardKey(event);
+    if (key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const bool bTakes = key == VK_SPACE || key == VK_RETURN;
+    // Each press takes once, as each click does: a held Space does not run into the limit.
+    if (bTakes && event->isAutoRepeat())
+        return;
+    m_view.OnKeyDown(key, 1, 0);
+    NotifyAccessible();
+    if (bTakes)
+        emit clicked();
+}
+
+void ViewWidget::focusInEvent(QFocusEvent* event) {
+    m_view.OnSetFocus();
+    NotifyAccessible();
+    QWidget::focusInEvent(event);
+}
+
+void ViewWidget::focusOutEvent(QFocusEvent* event) {
+    m_view.OnKillFocus();
+    NotifyAccessible();
+    QWidget::focusOutEvent(event);
+}
+
+std::vector<CAccessibleChild> ViewWidget::AccessibleChildren() const {
+    return m_view.GetAccessibleChildren();
+}
+
+void ViewWidget::PressAccessible(int nKey) {
+    m_view.OnAccessibleAction(nKey);
+    NotifyAccessible();
+    emit clicked();
+}
+
+void ViewWidget::NotifyAccessible() {
+    if (m_pAccessible != nullptr)
+        m_pAccessible->Refresh();
 }

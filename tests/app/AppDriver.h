@@ -78,6 +78,30 @@ inline ModalHand::Reply ChooseSettings(int total, int maxTake, int order) {
     };
 }
 
+// The same with the keyboard alone: Tab from OK to the lists, Home and Down in each, Down in
+// the radio pair for the second move, Enter for OK, the dialog's default button.
+inline ModalHand::Reply ChooseSettingsByKeys(int total, int maxTake, int order) {
+    return [=](QWidget* w) {
+        // Offscreen the keyboard stays with the main window unless the dialog is made active.
+        QApplication::setActiveWindow(w);
+        if (!QTest::qWaitForWindowActive(w))
+            w->close();
+        auto press = [w](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(w->focusWidget(), key);
+        };
+        press(Qt::Key_Tab, 2);
+        press(Qt::Key_Home);
+        press(Qt::Key_Down, (total - 21) / 2);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Home);
+        press(Qt::Key_Down, maxTake - 2);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Down, order);
+        press(Qt::Key_Return);
+    };
+}
+
 // A shell that records what it is asked to open.
 class RecordingShell final : public IShell {
 public:
@@ -157,6 +181,24 @@ public:
                 ClickItem(k);
                 --n;
             }
+        }
+    }
+    // Takes n items with the keyboard alone, the highest-numbered first: the arrow keys lead the
+    // cursor to the item, row by row, then along its row, and Space takes it.
+    void TakeByKeys(int n) const {
+        const auto row = [](int k) { return (k - 1) / 10; };
+        for (int k = View().m_nTotal; k >= 1 && n > 0; --k) {
+            if (View().Item(k).nTaken == 1)
+                continue;
+            for (int steps = 0; View().Cursor().Item() != k && steps < 20; ++steps) {
+                const int at = View().Cursor().Item();
+                QTest::keyClick(QApplication::focusWidget(), row(at) < row(k)   ? Qt::Key_Down
+                                                             : row(at) > row(k) ? Qt::Key_Up
+                                                             : at < k           ? Qt::Key_Right
+                                                                                : Qt::Key_Left);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            --n;
         }
     }
     int OnBoard() const { return View().m_nRemaining - View().m_nSelected; }

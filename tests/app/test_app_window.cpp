@@ -189,14 +189,17 @@ void TestAppWindow::commandsInEveryPhase() {
     QVERIFY(hand.Done() && hand.unexpected.isEmpty());
 }
 
-// Games played only through keys, toolbar buttons, menu items and clicks on the board: with
-// the defaults the computer has the winning line and wins whatever the player takes; in modes 1
-// and 4 the player always takes what the computer expects, and wins.
+// Games played only through keys, toolbar buttons, menu items and clicks on the board, or with
+// the keyboard alone: with the defaults the computer has the winning line and wins whatever
+// the player takes; in modes 1 and 4 the player always takes what the computer expects, and
+// wins.
 void TestAppWindow::wholeGames_data() {
     // settings: N, M, the order and the mode Start gives; none for the defaults.
     // play: "draws:takes:routes": the computer's random takes in the order drawn; the player's
     // takes, one digit a turn, over again from the first when they run out; the route of each
-    // command in turn (K its key, T its toolbar button, M its menu item), the last one kept.
+    // command in turn (K its key, T its toolbar button, M its menu item), the last one kept, or
+    // A for the keyboard alone: every command by its key, the settings, the items and the
+    // verdict's OK too.
     // playerHeld: what the player holds at the end; -1 for a lost game, whatever it holds.
     QTest::addColumn<QList<int>>("settings");
     QTest::addColumn<QString>("play");
@@ -208,6 +211,10 @@ void TestAppWindow::wholeGames_data() {
     QTest::newRow("twos and threes") << QList<int>{} << ":2332:T" << -1;
     QTest::newRow("mode 1") << QList<int>{21, 4, 0, 1} << "3142:2442:TMKTMK" << 12;
     QTest::newRow("mode 4") << QList<int>{25, 4, 1, 4} << "31422:4424:KTTMTM" << 14;
+    QTest::newRow("worked example by keys") << QList<int>{} << ":1324111:A" << -1;
+    QTest::newRow("mode 1 by keys") << QList<int>{21, 4, 0, 1} << "3142:2442:A" << 12;
+    QTest::newRow("mode 3 by keys") << QList<int>{33, 5, 1, 3} << ":4321:A" << -1;
+    QTest::newRow("mode 4 by keys") << QList<int>{25, 4, 1, 4} << "31422:4424:A" << 14;
 }
 
 void TestAppWindow::wholeGames() {
@@ -217,25 +224,39 @@ void TestAppWindow::wholeGames() {
     // Each command in turn goes by its route, the last one repeated.
     const QString draws = play.section(':', 0, 0), takes = play.section(':', 1, 1),
                   routes = play.section(':', 2, 2);
+    const bool keysAlone = routes == "A";
     RunningApp run;
     QVERIFY(run.Start());
     ModalHand hand;
-    hand.okBoxes = true;
+    hand.okBoxes = !keysAlone;
     int issued = 0;
     auto issue = [&](UINT nID) {
         const QChar r = routes.at(std::min<int>(issued++, int(routes.size()) - 1));
-        run.Issue(nID, r == 'K' ? Route::Key : r == 'T' ? Route::Toolbar : Route::Menu);
+        run.Issue(nID, r == 'T' ? Route::Toolbar : r == 'M' ? Route::Menu : Route::Key);
     };
     for (QChar take : draws)
         run.runtime.ScriptTakes({take.digitValue()});
     if (!settings.isEmpty()) {
-        hand.Then(ChooseSettings(settings[0], settings[1], settings[2]));
+        hand.Then((keysAlone ? ChooseSettingsByKeys : ChooseSettings)(settings[0], settings[1],
+                                                                      settings[2]));
         issue(ID_GAME_SETTINGS);
     }
     issue(ID_GAME_START);
     QCOMPARE(run.View().m_nMode, settings.value(3, 2));
+    if (keysAlone) {
+        // Tab brings the keyboard to the board, and the verdict is closed with Enter.
+        run.frame->ViewWindow()->clearFocus();
+        QTest::keyClick(run.frame, Qt::Key_Tab);
+        QVERIFY(run.frame->ViewWindow()->hasFocus());
+        hand.Then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    }
     for (int turn = 0; run.View().m_nTurn == 0 && turn < 30; ++turn) {
-        run.Take(std::min(takes.at(turn % takes.size()).digitValue(), run.OnBoard()));
+        const int take = std::min(takes.at(turn % takes.size()).digitValue(), run.OnBoard());
+        if (keysAlone)
+            run.TakeByKeys(take);
+        else
+            run.Take(take);
+        QCOMPARE(run.View().m_nSelected, take);
         issue(ID_GAME_PLAY);
         run.View().AssertValid();
     }
@@ -245,6 +266,7 @@ void TestAppWindow::wholeGames() {
         QCOMPARE(run.View().m_nPlayerHeld, playerHeld);
     QCOMPARE(hand.boxes, QStringList(playerHeld < 0 ? "ZELTARO: Вие загубихте! Опитайте пак"
                                                     : "ZELTARO:      Браво! Вие спечелихте"));
+    QVERIFY(hand.Done() && hand.unexpected.isEmpty());
 }
 
 QTEST_MAIN(TestAppWindow)

@@ -1,7 +1,8 @@
 // The game without a window: how Start classifies every setting and opens the game, the reply
 // table for every class, amount and limit, every game of every setting played out, the worked
 // games and the computer's answers move by move, the warning when nothing was taken, the
-// time-seeded random takes, and what the marking step and Play take off the board and repaint.
+// time-seeded random takes, what the marking step and Play take off the board and repaint, and
+// the keyboard's cursor: where the arrows lead, and Space and Enter taking as a click does.
 #include "support/ExhaustiveWalk.h"
 #include "support/TestGame.h"
 
@@ -95,6 +96,37 @@ const Marking kMarkings[] = {
     {"1-19", 1, 3, "20 21", 1}, {"1-3 5", 1, 2, "4 6", 0}, {"", 1, 4, "1-4", 0}, {"1-21", 1, 2, "", 2},
     {"1-3", 1, 0, "", 0},       {"1-3", 0, 2, "", 2},      {"", 2, 2, "", 2},
 };
+
+// Where the arrow keys lead on a board of N with some items off: from a square, the squares
+// the cursor stands on after each key in turn (L, R, U, D).
+struct CursorWalk { int total; const char* off; int from; const char* keys; const char* path; };
+const CursorWalk kCursorWalks[] = {
+    {25, "", 1, "L U", "1 1"},
+    {25, "", 1, "R R R R R R R R R R", "2 3 4 5 6 7 8 9 10 10"},
+    {25, "", 10, "D D D", "20 25 25"},
+    {39, "", 39, "D R U", "39 39 29"},
+    {25, "2 3", 1, "R L", "4 1"},
+    {25, "1-4", 5, "L", "5"},
+    {25, "15", 5, "D U", "14 4"},
+    {25, "11-20", 5, "D U", "25 5"},
+    {25, "21-25", 15, "D", "15"},
+    {21, "1-20", 21, "U L R D", "21 21 21 21"},
+    {25, "7", 7, "R L", "8 6"},
+};
+
+// Keys in a game ("-": none started) with N, M and the order: the keys pressed (arrows as
+// above, S Space, E Enter, P the Play command between them), then the items off the board,
+// the boxes shown and the square the cursor stands on.
+struct KeyGame { const char *name, *setting, *keys, *off, *boxes; int cursor; };
+const KeyGame kKeyGames[] = {
+    {"Space takes the first item", "25 4 0", "S", "1", "", 1},
+    {"Enter takes where the arrows led", "25 4 0", "R D E", "12", "", 12},
+    {"Space again on the taken square takes nothing", "25 4 0", "S S", "1", "", 1},
+    {"Space at the limit: the box, then the keys are done", "21 2 0", "S R S R S R S", "1 2", "limit", 3},
+    {"after Play the first item left", "25 4 0", "S R P S", "1 2 3", "", 3},
+    {"after the computer's opening the first item left", "21 4 1", "S", "1 2 3", "", 3},
+    {"before Start nothing", "-", "R S E", "", "", 0},
+};
 // clang-format on
 
 // "1-3 5" -> {1, 2, 3, 5}
@@ -121,6 +153,16 @@ std::vector<CRect> SquaresThenTotals(const char* items, int totals = 1) {
         rects.push_back(CZeltaroView::ItemRect(k));
     rects.insert(rects.end(), totals, CZeltaroView().m_rectScore);
     return rects;
+}
+
+// The items off the board.
+QString Removed(const CZeltaroView& view) {
+    QStringList removed;
+    for (int k = 1; k <= view.m_nTotal; ++k) {
+        if (view.Item(k).nTaken == 1)
+            removed << QString::number(k);
+    }
+    return removed.join(' ');
 }
 
 void StartGame(TestGame& g, int nTotal, int nMaxTake, int nOrder) {
@@ -345,6 +387,66 @@ private slots:
             g.view.OnPlay();
             QCOMPARE(Repainted(g.host), SquaresThenTotals(marked, totals));
         }
+    }
+
+    // The cursor keeps to the board's grid, passes over squares without an item and over
+    // rows without one, and stays put at every edge.
+    void cursorWalks() {
+        for (const CursorWalk& row : kCursorWalks) {
+            CZeltaroView view;
+            view.m_nTotal = row.total;
+            for (int k : Items(row.off))
+                view.Item(k).nTaken = 1;
+            QStringList path;
+            int k = row.from;
+            for (const QString& key : QString(row.keys).split(' ')) {
+                k = CBoardCursor::Neighbour(view, k,
+                                            CBoardCursor::Direction(QString("LRUD").indexOf(key)));
+                path << QString::number(k);
+            }
+            QCOMPARE(path.join(' '), QString(row.path));
+        }
+    }
+
+    void keyGames_data() {
+        QTest::addColumn<int>("game");
+        for (int i = 0; i < int(std::size(kKeyGames)); ++i)
+            QTest::newRow(kKeyGames[i].name) << i;
+    }
+
+    // Space and Enter are a click at the centre of the cursor's square: the same item goes,
+    // the same square alone is repainted, Play is offered and the limit holds.
+    void keyGames() {
+        QFETCH(int, game);
+        const KeyGame& row = kKeyGames[game];
+        TestGame g;
+        CZeltaroView& view = g.view;
+        if (QString(row.setting) != "-") {
+            const QStringList setting = QString(row.setting).split(' ');
+            StartGame(g, setting[0].toInt(), setting[1].toInt(), setting[2].toInt());
+        }
+        const UINT keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN};
+        g.host.Clear();
+        for (const QString& key : QString(row.keys).split(' ')) {
+            if (key == "P") {
+                view.OnPlay();
+                continue;
+            }
+            const int onBoard = GameDriver::ItemsOnBoard(view), turn = view.m_nTurn;
+            g.host.repaints.clear();
+            view.OnKeyDown(keys[QString("LRUDSE").indexOf(key)], 1, 0);
+            QVERIFY2(g.Valid(), g.trap.First().c_str());
+            const bool took = GameDriver::ItemsOnBoard(view) < onBoard;
+            const CRect square = took ? CZeltaroView::ItemRect(view.Cursor().Item()) : CRect();
+            QCOMPARE(Repainted(g.host), took ? std::vector<CRect>{square} : std::vector<CRect>{});
+            QVERIFY(!(key == "S" || key == "E") || turn != 0 || view.m_bEnablePlay);
+        }
+        QStringList boxes;
+        for (const ShownBox& box : g.host.boxes)
+            boxes << (box.text == kOverLimit && box.caption == kOverLimitCaption ? "limit" : "?");
+        QCOMPARE(Removed(view), QString(row.off));
+        QCOMPARE(boxes.join(' '), QString(row.boxes));
+        QCOMPARE(view.Cursor().Item(), row.cursor);
     }
 };
 

@@ -1,8 +1,10 @@
 // The game on real widgets, offscreen: where clicks hit the board, what each step of a game's
 // life leaves (the commands offered, the settings in force, the selection with its limit and
-// Back, the message boxes and the picture), what each change repaints, and the settings
-// dialog's window, lists and tab order.
+// Back, the message boxes and the picture), what each change repaints, the keyboard's cursor
+// on the picture, what a screen reader is told, and the settings dialog's window, lists and
+// tab order.
 #include "platform/qt/TemplateDialog.h"
+#include "platform/qt/ViewAccessible.h"
 #include "platform/qt/ViewWidget.h"
 #include "support/TestGame.h"
 
@@ -187,8 +189,9 @@ void PickWithMouse(QComboBox* box, const QString& text) {
 
 // Runs one step of a script: the settings dialog closed by OK, Cancel or Escape untouched,
 // with "39", "7" and "Втори" picked by mouse and OK, or with N, M and the order set; a click
-// on an item or at a point, a right click or a double-click on an item; one item a turn to the
-// end of the game; a command, dropped when it is not offered.
+// on an item or at a point, a right click or a double-click on an item; a key pressed on the
+// view, the focus given to it or taken away, an item of a game of 25 pressed by a screen
+// reader; one item a turn to the end of the game; a command, dropped when it is not offered.
 void Step(ShownGame& g, const QString& step) {
     const QStringList v = step.section(':', 1).split(',');
     if (step == "ok" || step == "cancel" || step == "esc" || step == "pick") {
@@ -211,6 +214,21 @@ void Step(ShownGame& g, const QString& step) {
                 step.startsWith("right:") ? Qt::RightButton : Qt::LeftButton);
     } else if (step.startsWith("dclick:")) {
         g.DoubleClick(ItemCentre(v[0].toInt()));
+    } else if (step.startsWith("key:")) {
+        QTest::keyClick(&g.widget, Qt::Key(QKeySequence::fromString(v[0])[0].key()));
+    } else if (step == "focus" || step == "blur") {
+        g.widget.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&g.widget));
+        if (step == "focus")
+            g.widget.setFocus();
+        else
+            g.widget.clearFocus();
+        QTRY_COMPARE(g.widget.hasFocus(), step == "focus");
+    } else if (step.startsWith("press:")) {
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&g.widget);
+        // The items come last, after the texts.
+        const int index = view->childCount() - g.view.m_nTotal + v[0].toInt() - 1;
+        view->child(index)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     } else if (step == "finish") {
         for (int moves = 0; g.view.m_nTurn == 0 && moves < 50; ++moves) {
             int lowest = 1;
@@ -240,6 +258,69 @@ QString TabRound() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     return names.join(' ');
+}
+
+// Where the picture differs from the one painted without the keyboard's cursor: 0 nowhere, k
+// when only a dotted frame on the outermost pixels of item k's square was added, -1 otherwise.
+int FocusFrame(const QImage& with, const QImage& without) {
+    QRegion differs;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y))
+                differs += QRect(x, y, 1, 1);
+        }
+    }
+    if (differs.isEmpty())
+        return 0;
+    for (int k = 1; k <= 39; ++k) {
+        const QRect square = ToQRect(CZeltaroView::ItemRect(k));
+        if (!square.contains(differs.boundingRect()))
+            continue;
+        const QRegion ring = QRegion(square) - square.adjusted(1, 1, -1, -1);
+        int dots = 0;
+        for (int x = square.left(); x <= square.right(); ++x) {
+            const bool black = with.pixelColor(x, square.top()) == Qt::black;
+            const bool nextBlack = with.pixelColor(x + 1, square.top()) == Qt::black;
+            dots += black ? 1 : 0;
+            if (black && nextBlack && x < square.right())
+                return -1;
+        }
+        return (differs - ring).isEmpty() && dots == 25 ? k : -1;
+    }
+    return -1;
+}
+
+// A change a screen reader is told of, as "what: name".
+QString Heard(QAccessibleEvent* event) {
+    const std::pair<QAccessible::Event, const char*> kinds[] = {
+        {QAccessible::NameChanged, "name: "},
+        {QAccessible::ValueChanged, "value: "},
+        {QAccessible::StateChanged, "state: "},
+        {QAccessible::Focus, "focus: "},
+        {QAccessible::ObjectReorder, "reorder"}};
+    QString heard = "?";
+    for (const auto& [type, what] : kinds) {
+        if (event->type() == type)
+            heard = what;
+    }
+    return heard.endsWith(": ") ? heard + event->accessibleInterface()->text(QAccessible::Name)
+                                : heard;
+}
+
+// The view's parts as a screen reader reads them: name, and what its state says of an item.
+QStringList ReadAloud(QWidget* widget) {
+    QStringList parts;
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(widget);
+    for (int i = 0; i < view->childCount(); ++i) {
+        QAccessibleInterface* part = view->child(i);
+        const QAccessible::State state = part->state();
+        parts << part->text(QAccessible::Name) + (state.disabled ? " [off]" : "") +
+                     (state.focused ? " [cursor]" : "") +
+                     (part->valueInterface() != nullptr
+                          ? " =" + part->valueInterface()->currentValue().toString()
+                          : "");
+    }
+    return parts;
 }
 
 } // namespace
@@ -368,6 +449,72 @@ private slots:
         recorder.painted = QRegion();
         QVERIFY(Issue(g.view, ID_GAME_NEW));
         QTRY_COMPARE(recorder.painted, QRegion(g.widget.rect()));
+    }
+
+    void keyboardCursorIsDrawnAfterAnArrowOnly_data() {
+        QTest::addColumn<int>("frame"); // the item whose square is framed, 0 for none
+        QTest::newRow("start focus click:3 click:5 key:Space") << 0;
+        QTest::newRow("focus start key:Right") << 2;
+        QTest::newRow("start focus key:Right key:Down key:Space") << 12;
+        QTest::newRow("start focus key:Right click:7") << 0;
+        QTest::newRow("start focus key:Right click:7 key:Left") << 1;
+        QTest::newRow("start focus key:Right blur") << 0;
+        QTest::newRow("start focus key:Right blur focus") << 2;
+        QTest::newRow("start focus key:Right key:Space play") << 0;
+        QTest::newRow("start focus key:Right key:Space play key:Right") << 4;
+        QTest::newRow("start blur key:Right") << 0;
+    }
+
+    // The mouse player's picture does not change, with the focus or without it, until an
+    // arrow key frames the cursor's square: a dotted frame one pixel wide, and nothing else.
+    void keyboardCursorIsDrawnAfterAnArrowOnly() {
+        QFETCH(int, frame);
+        ShownGame g;
+        for (const QString& step : QString(QTest::currentDataTag()).split(' '))
+            Step(g, step);
+        const QImage with = g.Painted();
+        g.widget.clearFocus();
+        QCOMPARE(FocusFrame(with, g.Painted()), frame);
+    }
+
+    // The texts as painted and every item with its number and place are read; each change is
+    // told as it happens; the cursor's item has the focus; pressing an item takes it.
+    void screenReaderFollowsTheGame() {
+        ShownGame g;
+        // Offscreen no assistive technology listens, so the test hears in its place.
+        QStringList heard, told, before, after;
+        static_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(&g.widget))
+            ->SetListener([&told](QAccessibleEvent* event) { told << Heard(event); });
+        for (const QString& step :
+             QString("focus start press:3 play key:Right key:Space").split(' ')) {
+            told.clear();
+            Step(g, step);
+            heard << step + " > " + told.join(", ");
+            if (step == "start")
+                before = ReadAloud(&g.widget);
+        }
+        after = ReadAloud(&g.widget);
+
+        QStringList board;
+        for (int k = 1; k <= 25; ++k)
+            board << QString("Предмет %1, на дъската").arg(k);
+        const QStringList texts = {"Вие влизате в играта първи",
+                                   "Максималният брой предмети, които може да вземете е 4"};
+        QCOMPARE(before, texts + QStringList({"Вие сте взели: 0 =0", "Компютър: 0 =0"}) + board);
+        board[0] = "Предмет 1, взет [off]";
+        board[2] = "Предмет 3, взет [off]";
+        board[3] = "Предмет 4, взет [off] [cursor]";
+        QCOMPARE(after, texts + QStringList({"Вие сте взели: 1 =1", "Компютър: 1 =1"}) + board);
+        QCOMPARE(heard, QStringList({
+                            "focus > ",
+                            "start > reorder",
+                            "press:3 > name: Предмет 3, взет, state: Предмет 3, взет",
+                            "play > name: Предмет 1, взет, state: Предмет 1, взет, "
+                            "name: Компютър: 1, value: Компютър: 1, "
+                            "name: Вие сте взели: 1, value: Вие сте взели: 1",
+                            "key:Right > focus: Предмет 4, на дъската",
+                            "key:Space > name: Предмет 4, взет, state: Предмет 4, взет",
+                        }));
     }
 
     // A caption without a close box, the two lists in order with "21" and "4" chosen,

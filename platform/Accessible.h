@@ -1,0 +1,18 @@
+// One part of a view's picture as assistive technology reads it.
+#pragma once
+
+#include "Rect.h"
+
+#include <string>
+
+struct CAccessibleChild {
+    enum Kind { kText, kItem };
+
+    int nKey = 0; // the same part keeps the same key while it is shown
+    Kind kind = kText;
+    std::string name;       // what is read aloud, UTF-8
+    int nValue = -1;        // the number a text stands for, -1 where it stands for none
+    bool bAvailable = true; // false: an item no longer on the board
+    bool bFocused = false;  // the item under the keyboard cursor
+    CRect rect;             // where it is drawn; a text gives its top-left corner only
+};
