@@ -222,3 +222,14 @@ inline std::vector<int> Snapshot(const CZeltaroView& v) {
         s.insert(s.end(), {v.Item(k).nTaken, v.Item(k).nBrush});
     return s;
 }
+
+// A file's bytes, or "(none)" when it cannot be read.
+inline QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+inline void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}

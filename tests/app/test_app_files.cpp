@@ -60,16 +60,6 @@ QString Identity(const QString& path) {
     return id;
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-}
-
 // Ends the run with a failure, instead of letting it hang, if the work it guards blocks.
 class Watchdog {
 public:
