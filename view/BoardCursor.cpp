@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kColumns = 10;
+constexpr int kColumns = CZeltaroView::kItemsPerRow;
 
 int Row(int k) { return (k - 1) / kColumns; }
 int Column(int k) { return (k - 1) % kColumns; }

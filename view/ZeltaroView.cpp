@@ -54,8 +54,8 @@ CZeltaroView::CZeltaroView() {
 }
 
 CRect CZeltaroView::ItemRect(int k) {
-    const int row = (k - 1) / 10;
-    const int column = (k - 1) % 10;
+    const int row = (k - 1) / kItemsPerRow;
+    const int column = (k - 1) % kItemsPerRow;
     const int left = 50 + 55 * column;
     const int top = 70 + 55 * row;
     return CRect(left, top, left + 50, top + 50);

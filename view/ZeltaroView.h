@@ -16,6 +16,8 @@ public:
 
     // The number of records in m_items; items are numbered from 1.
     static constexpr int kItemCount = 40;
+    // Items lie on the board in rows of this many.
+    static constexpr int kItemsPerRow = 10;
     // N, M and the order before they are first chosen: painting shows nothing for them.
     static constexpr int kUnset = -1;
 
