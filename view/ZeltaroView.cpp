@@ -26,6 +26,12 @@ const char kPlayerSecond[] = "Вие влизате в играта втори";
 const char kMaxTakeLabel[] = "Максималният брой предмети, които може да вземете е ";
 const char kPlayerHeldLabel[] = "Вие сте взели:";
 const char kComputerHeldLabel[] = "Компютър:";
+// Where the texts stand: two lines, the labels of the left column and of the totals' column.
+constexpr int kLeftX = 10;
+constexpr int kTotalsX = 460;
+constexpr int kFirstLineY = 10;
+constexpr int kSecondLineY = 30;
+
 const char kItemName[] = "Предмет ";
 const char kOnBoard[] = ", на дъската";
 const char kOffBoard[] = ", взет";
@@ -284,17 +290,17 @@ void CZeltaroView::OnNewGame() {
 
 void CZeltaroView::OnDraw(CDC* pDC) {
     if (m_nOrder == 0)
-        pDC->TextOut(10, 10, kPlayerFirst);
+        pDC->TextOut(kLeftX, kFirstLineY, kPlayerFirst);
     else if (m_nOrder == 1)
-        pDC->TextOut(10, 10, kPlayerSecond);
+        pDC->TextOut(kLeftX, kFirstLineY, kPlayerSecond);
 
     if (m_bStarted) {
-        pDC->TextOut(10, 30, kMaxTakeLabel);
-        DrawNumber(pDC, 400, 30, m_nMaxTake);
-        pDC->TextOut(460, 10, kPlayerHeldLabel);
-        DrawNumber(pDC, 575, 10, m_nPlayerHeld);
-        pDC->TextOut(460, 30, kComputerHeldLabel);
-        DrawNumber(pDC, 575, 30, m_nComputerHeld);
+        pDC->TextOut(kLeftX, kSecondLineY, kMaxTakeLabel);
+        DrawNumber(pDC, 400, kSecondLineY, m_nMaxTake);
+        pDC->TextOut(kTotalsX, kFirstLineY, kPlayerHeldLabel);
+        DrawNumber(pDC, 575, kFirstLineY, m_nPlayerHeld);
+        pDC->TextOut(kTotalsX, kSecondLineY, kComputerHeldLabel);
+        DrawNumber(pDC, 575, kSecondLineY, m_nComputerHeld);
     }
 
     CPen pen(PS_SOLID, 2, RGB(255, 255, 255));
@@ -333,12 +339,12 @@ std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
         children.push_back(child);
     };
     if (m_nOrder == 0 || m_nOrder == 1)
-        text(kFirstMoveKey, 10, 10, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond, -1);
+        text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond, -1);
     if (m_bStarted) {
-        text(kMaxTakeKey, 10, 30, kMaxTakeLabel + std::to_string(m_nMaxTake), -1);
-        text(kPlayerHeldKey, 460, 10,
+        text(kMaxTakeKey, kLeftX, kSecondLineY, kMaxTakeLabel + std::to_string(m_nMaxTake), -1);
+        text(kPlayerHeldKey, kTotalsX, kFirstLineY,
              std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld), m_nPlayerHeld);
-        text(kComputerHeldKey, 460, 30,
+        text(kComputerHeldKey, kTotalsX, kSecondLineY,
              std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld),
              m_nComputerHeld);
     }
