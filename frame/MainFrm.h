@@ -2,7 +2,7 @@
 // takes every command to its handler once its update handler has allowed it.
 #pragma once
 
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 #include "view/ZeltaroView.h"
 
 #include <QMainWindow>
