@@ -3,9 +3,7 @@
 #include "frame/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/ToolBar.h"
-#include "resources/resource.h"
-#include "support/ScriptedRuntime.h"
-#include "view/ZeltaroView.h"
+#include "support/TestGame.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -69,7 +67,6 @@ class TestHiDpi : public QObject {
 
 private slots:
     void initTestCase() {
-        m_view.SetRuntime(&m_runtime);
         m_widget.resize(640, 320);
         m_widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_widget));
@@ -143,9 +140,9 @@ private slots:
     }
 
 private:
-    ScriptedRuntime m_runtime;
-    CZeltaroView m_view;
-    ViewWidget m_widget{m_view};
+    TestGame<ViewWidget> m_game;
+    CZeltaroView& m_view = m_game.view;
+    ViewWidget& m_widget = m_game.host;
 };
 
 QTEST_MAIN(TestHiDpi)
