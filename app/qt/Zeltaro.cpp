@@ -4,7 +4,7 @@
 #include "AboutDlg.h"
 #include "CommandLineInfo.h"
 #include "ZeltaroDoc.h"
-#include "frame/MainFrm.h"
+#include "frame/qt/MainFrm.h"
 #include "resources/Icons.h"
 #include "resources/StringTable.h"
 #include "resources/Version.h"
