@@ -3,8 +3,8 @@
 // player drives it, by menu, toolbar, keys and clicks on the board.
 #pragma once
 
-#include "app/Zeltaro.h"
-#include "frame/MainFrm.h"
+#include "app/qt/Zeltaro.h"
+#include "frame/qt/MainFrm.h"
 #include "platform/Runtime.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"
