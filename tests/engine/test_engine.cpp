@@ -150,7 +150,7 @@ std::vector<CRect> Repainted(const RecordingHost& host) {
 std::vector<CRect> SquaresThenTotals(const char* items, int totals = 1) {
     std::vector<CRect> rects;
     for (int k : Items(items))
-        rects.push_back(CZeltaroView::ItemRect(k));
+        rects.push_back(ItemRect(k));
     rects.insert(rects.end(), totals, CZeltaroView().m_rectScore);
     return rects;
 }
@@ -383,14 +383,13 @@ private slots:
     // rows without one, and stays put at every edge.
     void cursorWalks() {
         for (const CursorWalk& row : kCursorWalks) {
-            CZeltaroView view;
-            view.m_nTotal = row.total;
+            GameItem items[CZeltaroView::kItemCount] = {};
             for (int k : Items(row.off))
-                view.Item(k).nTaken = 1;
+                items[k - 1].nTaken = 1;
             QStringList path;
             int k = row.from;
             for (const QString& key : QString(row.keys).split(' ')) {
-                k = CBoardCursor::Neighbour(view, k,
+                k = CBoardCursor::Neighbour({items, row.total}, k,
                                             CBoardCursor::Direction(QString("LRUD").indexOf(key)));
                 path << QString::number(k);
             }
@@ -427,7 +426,7 @@ private slots:
             view.OnKeyDown(keys[QString("LRUDSE").indexOf(key)], 1, 0);
             QVERIFY2(g.Valid(), g.trap.First().c_str());
             const bool took = GameDriver::ItemsOnBoard(view) < onBoard;
-            const CRect square = took ? CZeltaroView::ItemRect(view.Cursor().Item()) : CRect();
+            const CRect square = took ? ItemRect(view.Cursor().Item()) : CRect();
             QCOMPARE(Repainted(g.host), took ? std::vector<CRect>{square} : std::vector<CRect>{});
             QVERIFY(!(key == "S" || key == "E") || turn != 0 || view.m_bEnablePlay);
         }

@@ -80,7 +80,7 @@ private slots:
     void discsStayRoundAtTwiceTheirPlace() {
         const QImage image = m_widget.grab().toImage();
         for (int k = 1; k <= m_view.m_nTotal; ++k) {
-            const CRect r = CZeltaroView::ItemRect(k);
+            const CRect r = ItemRect(k);
             const QRect square(r.left * kRatio, r.top * kRatio, r.Width() * kRatio,
                                r.Height() * kRatio);
             const Pixels p = Measure(image, square);

@@ -14,7 +14,7 @@ int FirstDevicePixel(int coordinate) { return qCeil(coordinate * kScale); }
 enum class Spot { First, Last, Before, Past };
 
 QPoint DevicePixel(int k, Spot spot) {
-    const CRect r = CZeltaroView::ItemRect(k);
+    const CRect r = ItemRect(k);
     const QPoint first(FirstDevicePixel(r.left), FirstDevicePixel(r.top));
     const QPoint last(FirstDevicePixel(r.right) - 1, FirstDevicePixel(r.bottom) - 1);
     switch (spot) {

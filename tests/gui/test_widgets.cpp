@@ -222,7 +222,7 @@ int FocusFrame(const QImage& with, const QImage& without) {
     if (differs.isEmpty())
         return 0;
     for (int k = 1; k <= 39; ++k) {
-        const QRect square = ToQRect(CZeltaroView::ItemRect(k));
+        const QRect square = ToQRect(ItemRect(k));
         if (!square.contains(differs.boundingRect()))
             continue;
         const QRegion ring = QRegion(square) - square.adjusted(1, 1, -1, -1);
@@ -376,18 +376,18 @@ private slots:
                 .convertToFormat(QImage::Format_RGB32);
         };
         g.Click(ToQPoint(ItemCentre(7)));
-        QTRY_COMPARE(recorder.painted, QRegion(ToQRect(CZeltaroView::ItemRect(7))));
+        QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(7))));
         recorder.painted = QRegion();
         QVERIFY(Issue(g.view, ID_GAME_PLAY)); // the computer takes item 1
         QTRY_COMPARE(recorder.painted,
-                     QRegion(ToQRect(CZeltaroView::ItemRect(1))) + QRect(500, 5, 100, 45));
+                     QRegion(ToQRect(ItemRect(1))) + QRect(500, 5, 100, 45));
 
         // Behind the view's back two items and a total change; one square is repainted.
         const QImage before = shown();
         TakeOffBoard(g.view.Item(5));
         TakeOffBoard(g.view.Item(6));
         g.view.m_nPlayerHeld = 88;
-        const CRect square = CZeltaroView::ItemRect(5);
+        const CRect square = ItemRect(5);
         g.view.InvalidateRect(&square, true);
         QImage after;
         QTRY_VERIFY((after = shown()) != before);

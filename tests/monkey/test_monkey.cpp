@@ -109,7 +109,7 @@ private:
         QWidget* board = m_app.frame->ViewWindow();
         QPoint point(Pick(board->width()), Pick(board->height()));
         if (Pick(2) == 0) {
-            const CRect r = CZeltaroView::ItemRect(1 + Pick(39));
+            const CRect r = ItemRect(1 + Pick(39));
             point = QPoint(r.left + Pick(r.Width()), r.top + Pick(r.Height()));
         }
         if (m_phase == Phase::Playing && m_app.View().m_nTurn == 0)

@@ -1,7 +1,7 @@
 // The game stood up for a test, on the engine's and the widgets' layers: a view with a scripted
 // runtime on a host that records what it asks for (or on its widget), behind a trap for failed
-// invariant checks; the settings dialog run on plain values, the player's takes as clicks at
-// the items' centres, the game's five commands and the texts the game shows.
+// invariant checks; the settings dialog run on plain values, the player's takes as clicks, the
+// game's five commands and the texts the game shows.
 #pragma once
 
 #include "platform/Dialog.h"
@@ -64,12 +64,6 @@ inline const GameCommand kGameCommands[] = {{ID_GAME_SETTINGS, "settings"},
                                             {ID_GAME_PLAY, "play"},
                                             {ID_EDIT_UNDO, "back"},
                                             {ID_GAME_NEW, "new"}};
-
-// The centre of item k's square, where a player clicks it.
-inline CPoint ItemCentre(int k) {
-    const CRect r = CZeltaroView::ItemRect(k);
-    return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
 
 namespace GameDriver {
 
