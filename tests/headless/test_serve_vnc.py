@@ -63,10 +63,11 @@ def scratch_env(home, port):
         f.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n")
     os.chmod(os.path.join(opener, "xdg-open"), 0o755)
     env = {"PATH": f"{opener}:{os.environ['PATH']}", "HOME": home, "LANG": "C.UTF-8"}
-    for name in ("CONFIG", "DATA", "CACHE", "STATE", "RUNTIME"):
+    for name in ("CONFIG", "DATA", "CACHE", "STATE"):
         env[f"XDG_{name}_HOME"] = os.path.join(home, name.lower())
-    env["XDG_RUNTIME_DIR"] = env.pop("XDG_RUNTIME_HOME")
-    os.mkdir(env["XDG_RUNTIME_DIR"], 0o700)
+    # The suite's runtime folder, where it has one: a socket's path must stay short.
+    env["XDG_RUNTIME_DIR"] = os.environ.get("XDG_RUNTIME_DIR") or os.path.join(home, "runtime")
+    os.makedirs(env["XDG_RUNTIME_DIR"], 0o700, exist_ok=True)
     if port is not None:
         env["ZELTARO_VNC_PORT"] = str(port)
     return env
@@ -393,9 +394,11 @@ class Refusals(unittest.TestCase):
                 os.mkdir(hostile)
                 os.chmod(hostile, mode)
                 os.chown(hostile, owner, owner)
-                env = scratch_env(home, None)
-                os.chown(env["XDG_RUNTIME_DIR"], 65534, 65534)
-                result = self.serve(env | {"TMPDIR": hostile})
+                runtime = os.path.join(home, "runtime")
+                os.mkdir(runtime, 0o700)
+                os.chown(runtime, 65534, 65534)
+                result = self.serve(scratch_env(home, None) | {"TMPDIR": hostile,
+                                                               "XDG_RUNTIME_DIR": runtime})
                 self.assertEqual(result.returncode, 1)
                 self.assertIn(f"TMPDIR ({hostile}) is not a folder that only your account", result.stderr)
                 self.assertEqual(os.listdir(hostile), [])
