@@ -76,8 +76,8 @@ elseif(MODE STREQUAL "check")
     execute_process(COMMAND env -u HOME sh -c [[
         for environ in /proc/[0-9]*/environ; do
             pid=${environ#/proc/} pid=${pid%/environ}
-            [ "$pid" != "$PPID" ] && tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "HOME=$1" &&
-                echo "  $pid: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
+            [ "$pid" != "$PPID" ] && tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "HOME=$1" &&
+                echo "  $pid: $(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline")"
         done
         true]] sh "${HOME_DIR}" OUTPUT_VARIABLE running COMMAND_ERROR_IS_FATAL ANY)
     if(running)
