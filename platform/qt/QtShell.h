@@ -2,7 +2,7 @@
 // desktop has none or it fails, in a plain read-only text window of the shell's own.
 #pragma once
 
-#include "platform/Shell.h"
+#include "platform/Runtime.h"
 
 #include <QObject>
 #include <QString>
