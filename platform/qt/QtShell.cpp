@@ -24,7 +24,8 @@ constexpr qint64 kMostText = qint64{1} << 20;
 // The file's text, or why it cannot be had. Opened without waiting, and judged by what was
 // opened, so that a FIFO or a device put in its place is neither waited on nor read.
 bool ReadRegularFile(const QString& path, QByteArray& text, QString& trouble) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0) {
         trouble = QString::fromLocal8Bit(std::strerror(errno));
@@ -73,12 +74,13 @@ bool QtShell::Open(const std::string& path) {
                              ShowText(file);
                          process->deleteLater();
                      });
-    QObject::connect(process, &QProcess::errorOccurred, process, [this, process, file](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            ShowText(file);
-            process->deleteLater();
-        }
-    });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [this, process, file](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             ShowText(file);
+                             process->deleteLater();
+                         }
+                     });
     process->start(opener, {file});
     return true;
 }
