@@ -192,12 +192,6 @@ class Run:
             time.sleep(0.1)
         raise AssertionError("the server, the window manager, the bus and the game did not all start")
 
-    def logged_in(self):
-        rfb = Rfb(self.address)
-        rfb.security_types()
-        assert rfb.log_in(self.password), "the password was refused"
-        return rfb
-
     def xdotool(self, *args):
         return self.x_client(["xdotool", *args]).stdout.decode().strip()
 
@@ -291,7 +285,9 @@ class ServedGame(unittest.TestCase):
                 # middle, where the window manager places it, on the server's black.
                 deadline = time.monotonic() + 30
                 while True:
-                    rfb = run.logged_in()
+                    rfb = Rfb(run.address)
+                    rfb.security_types()
+                    self.assertTrue(rfb.log_in(run.password))
                     width, _, pixels = rfb.screen()
                     rfb.close()
                     light = sum(1 for y in range(250, 550, 10) for x in range(250, 550, 10)
