@@ -56,9 +56,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 
     const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     setFixedSize(frame.size());
-    // A template's position is counted from the owner's top-left corner.
-    if (parent != nullptr)
+    // A template's position is counted from the owner's top-left corner. Its controls stand
+    // where the template puts them, so the dialog is laid out the way its owner is.
+    if (parent != nullptr) {
         move(parent->mapToGlobal(frame.topLeft()));
+        setLayoutDirection(parent->layoutDirection());
+    }
 
     for (const DialogControl& control : tmpl.controls) {
         // A group-starting control closes the radio group before it.

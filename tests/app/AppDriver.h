@@ -7,6 +7,7 @@
 #include "frame/MainFrm.h"
 #include "platform/Shell.h"
 #include "platform/qt/ViewWidget.h"
+#include "resources/Menu.h"
 #include "resources/resource.h"
 #include "support/ScriptedRuntime.h"
 
@@ -100,6 +101,18 @@ inline ModalHand::Reply ChooseSettingsByKeys(int total, int maxTake, int order) 
         press(Qt::Key_Down, order);
         press(Qt::Key_Return);
     };
+}
+
+// The menu's resource table as the player should read it: each pop-up's text, then its items
+// with their keys after a tab, a separator as "-".
+inline QStringList MenuTable() {
+    QStringList texts;
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
+        texts << QString::fromUtf8(popup.text) + ':';
+        for (const MenuItem& item : popup.items)
+            texts << (item.nID == ID_SEPARATOR ? "-" : QString::fromUtf8(item.text));
+    }
+    return texts;
 }
 
 // A shell that records what it is asked to open.
