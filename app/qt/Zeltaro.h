@@ -5,7 +5,7 @@
 #include "KeyNames.h"
 #include "RecentFileList.h"
 #include "SettingsStore.h"
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 
 #include <QStringList>
 #include <QTranslator>
