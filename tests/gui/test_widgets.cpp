@@ -353,8 +353,9 @@ private slots:
         QTEST(Picture(g), "picture");
     }
 
-    // A click repaints its square; Play the computer's squares and the totals; New game the whole
-    // view. Repainting a square changes that disc alone on the screen.
+    // A click repaints its square; Play the computer's squares and the totals; the focus the
+    // keyboard cursor's square; New game the whole view. Repainting a square changes that disc
+    // alone on the screen.
     void repaintsStayWithinTheAreaAskedFor() {
         ShownGame g;
         QVERIFY(Issue(g.view, ID_GAME_START));
@@ -396,6 +397,18 @@ private slots:
             return image;
         };
         QVERIFY(outside(after) == outside(before));
+
+        // The focus shows in the keyboard's cursor alone: hidden, the focus coming and going
+        // repaints nothing; drawn, its square.
+        recorder.painted = QRegion();
+        for (const char* step : {"blur", "focus", "blur", "focus"})
+            Step(g, step);
+        QCoreApplication::processEvents();
+        QCOMPARE(recorder.painted, QRegion());
+        Step(g, "key:Right");
+        recorder.painted = QRegion();
+        Step(g, "blur");
+        QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(3))));
 
         recorder.painted = QRegion();
         QVERIFY(Issue(g.view, ID_GAME_NEW));
