@@ -10,9 +10,9 @@ struct CAccessibleChild {
 
     int nKey = 0; // the same part keeps the same key while it is shown
     Kind kind = kText;
-    std::string name;       // what is read aloud, UTF-8
-    int nValue = -1;        // the number a text stands for, -1 where it stands for none
-    bool bAvailable = true; // false: an item no longer on the board
-    bool bFocused = false;  // the item under the keyboard cursor
-    CRect rect;             // where it is drawn; a text gives its top-left corner only
+    std::string name;        // what is read aloud, UTF-8
+    std::string description; // read after the name: the news of the last change, on the focus
+    bool bAvailable = true;  // false: an item no longer on the board
+    bool bFocused = false;   // the item under the keyboard cursor
+    CRect rect;              // where it is drawn; a text gives its top-left corner only
 };

@@ -24,6 +24,9 @@ public:
     // A mouse button pressed on the view, before the click itself is handled.
     virtual void OnMouseDown() {}
 
+    // What assistive technology reads of the view itself.
+    virtual std::string GetAccessibleName() const { return {}; }
+    virtual std::string GetAccessibleDescription() const { return {}; }
     // The parts of the picture that assistive technology reads, in reading order.
     virtual std::vector<CAccessibleChild> GetAccessibleChildren() const { return {}; }
     // The default action of the part with this key: what pressing it does.
