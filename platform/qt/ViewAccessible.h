@@ -2,7 +2,7 @@
 // from the view, and the changes since the last look, told as events a screen reader speaks.
 #pragma once
 
-#include "platform/View.h"
+#include "platform/Window.h"
 
 #include <QAccessibleWidget>
 
