@@ -9,6 +9,10 @@ int main(int argc, char* argv[]) {
     // Help and the version print and end, so they are answered without a display too.
     if (AsksForTextOnly(argc, argv))
         qputenv("QT_QPA_PLATFORM", "minimal");
+    // Qt asks whether a screen reader is on only as it starts; with the bridge kept on, one that
+    // comes later is heard too. It sends nothing while no reader listens.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication qtApp(argc, argv);
 
     QtShell shell;
