@@ -38,9 +38,13 @@ class ScreenReader(unittest.TestCase):
             "object:children-changed", "object:property-change:accessible-name")
         cls.app = cls.wait(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
                                           if a and a.name == "Zeltaro"), None))
-        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Zeltaro"],
-                                capture_output=True, text=True).stdout.split()[-1]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window])
+        cls.window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                     "Zeltaro"], capture_output=True, text=True).stdout.split()[-1]
+        cls.focus_window()
+
+    @classmethod
+    def focus_window(cls):  # there is no window manager to give the focus back
+        subprocess.run(["xdotool", "windowfocus", "--sync", cls.window])
         cls.wait(lambda: None, 1)
 
     @classmethod
@@ -83,11 +87,26 @@ class ScreenReader(unittest.TestCase):
         return pyatspi.findDescendant(
             root, lambda a: a.getRole() == role and (name is None or a.name == name))
 
+    def test_0_settings_read_as_a_form(self):
+        self.heard("ctrl+g")
+        dialog = self.wait(lambda: self.find(self.app, pyatspi.ROLE_DIALOG, "Общи настройки"))
+
+        def labels(role):
+            return [[r.getTarget(i).name for r in a.getRelationSet() for i in range(r.getNTargets())
+                     if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+                    for a in pyatspi.findAllDescendants(dialog, lambda a: a.getRole() == role)]
+        self.assertEqual(labels(pyatspi.ROLE_COMBO_BOX), [["Избери общия брой предмети"],
+                         ["Избери максималния брой предмети за вземане"]])
+        self.assertEqual(labels(pyatspi.ROLE_RADIO_BUTTON), [["Влез в играта"]] * 2)
+        self.assertEqual(self.heard("Tab", "Tab", "Down")[-1], "23 / ")
+        self.heard("Escape")  # Cancel: 25 items, at most 4, player first
+        self.focus_window()
+
     def test_1_game_is_told_as_it_happens(self):
         first = "Вие влизате в играта първи. Максималният брой предмети, които може да вземете е 4."
         self.assertEqual(self.heard("ctrl+t"), [f"Предмет 1, на дъската / {first}"])
         self.assertTrue(any(e.type.startswith("object:children-changed:add") and
-                            e.any_data is not None and e.any_data.name == "Предмет 25, на дъската"
+                            e.any_data is not None and e.any_data.name == "Вие сте взели: 0"
                             for e in self.events))
         self.assertEqual(self.find(self.app, pyatspi.ROLE_FILLER, "Дъска").name, "Дъска")
         self.assertEqual(self.heard("space"), ["Предмет 1, взет / Взети 1 от 4."])
