@@ -6,6 +6,7 @@
 #include "dialogs/ZeltaroDialog.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -364,7 +365,7 @@ std::string CZeltaroView::TakeNews(int k) const {
 std::string CZeltaroView::StateNews() const {
     std::string news = std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld) +
                        ". " + kComputerHeldLabel + " " + std::to_string(m_nComputerHeld) + ". " +
-                       kLeftNews + std::to_string(Left()) + ".";
+                       kLeftNews + std::to_string(std::max(0, Left())) + ".";
     return m_nTurn == kPlayerTurn ? news + " " + TakeNews(0) : news;
 }
 
