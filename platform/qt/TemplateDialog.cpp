@@ -3,12 +3,14 @@
 #include "TemplateDialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -21,6 +23,15 @@ constexpr int kIconSize = 32;
 
 // a * b / c, rounded to the nearest integer.
 int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
+
+// Where a template's position is counted from: the top left of the owner's client area, which
+// begins below its menu bar.
+QPoint ClientOrigin(const QWidget* pOwner) {
+    const auto* window = qobject_cast<const QMainWindow*>(pOwner);
+    const QWidget* menu = window != nullptr ? window->menuWidget() : nullptr;
+    const int top = menu != nullptr && menu->isVisible() ? menu->geometry().bottom() + 1 : 0;
+    return pOwner->mapToGlobal(QPoint(0, top));
+}
 
 // The windowing system restores what a closed dialog covered from the owner's last picture,
 // which shows the game as it was before the dialog. So each widget of the owner window repaints
@@ -56,9 +67,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 
     const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     setFixedSize(frame.size());
-    // A template's position is counted from the owner's top-left corner.
-    if (parent != nullptr)
-        move(parent->mapToGlobal(frame.topLeft()));
+    // Its controls stand where the template puts them, so the dialog is laid out the way its
+    // owner is.
+    if (parent != nullptr) {
+        move(ClientOrigin(parent) + frame.topLeft());
+        setLayoutDirection(parent->layoutDirection());
+    }
 
     for (const DialogControl& control : tmpl.controls) {
         // A group-starting control closes the radio group before it.
@@ -74,6 +88,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
         if ((control.style & WS_TABSTOP) == 0 && widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::ClickFocus);
     }
+    LinkForReaders();
 }
 
 int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
@@ -157,6 +172,43 @@ QWidget* TemplateDialog::CreateList(const DialogControl& control, const DialogTe
         std::max(1, (rect.height() - closed) / std::max(1, box->view()->sizeHintForRow(0))));
     rect.setHeight(closed);
     return box;
+}
+
+// A screen reader reads a list with the text above it, and a radio button as one of the group
+// box around it: the text becomes the list's buddy, the box the button's parent. Nothing moves.
+void TemplateDialog::LinkForReaders() {
+    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
+        QLabel* above = nullptr;
+        for (QLabel* label : labels) {
+            const QRect r = label->geometry();
+            if (r.left() <= box->x() && box->x() <= r.right() && r.bottom() < box->y() &&
+                (above == nullptr || r.bottom() > above->geometry().bottom()))
+                above = label;
+        }
+        if (above != nullptr)
+            above->setBuddy(box);
+        // A reader hears the entry a closed list moves to as the focus coming to it in the list,
+        // and the entry chosen as the list's description when the focus comes to the list.
+        connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+            if (box->hasFocus() && index >= 0) {
+                QAccessibleEvent entry(box->view(), QAccessible::Focus);
+                entry.setChild(index);
+                QAccessible::updateAccessibility(&entry);
+            }
+            box->setAccessibleDescription(box->currentText());
+        });
+    }
+    for (QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        for (QRadioButton* button : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (!group->geometry().contains(button->geometry()))
+                continue;
+            const QPoint inside = button->pos() - group->pos();
+            button->setParent(group);
+            button->move(inside);
+            button->show();
+        }
+    }
 }
 
 // The running dialog's controls, as its data exchange reads and sets them.

@@ -44,6 +44,7 @@ private:
     QWidget* CreateControl(const DialogControl& control, const QIcon& icon,
                            const DialogTemplate& tmpl, QRect& rect);
     QWidget* CreateList(const DialogControl& control, const DialogTemplate& tmpl, QRect& rect);
+    void LinkForReaders();
 
     CDialog& m_dialog;
     QSize m_baseUnits; // of dialog units: the font's average character width and its height
