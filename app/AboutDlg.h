@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
-#include "platform/Shell.h"
+#include "platform/Runtime.h"
 
 #include <string>
 #include <vector>

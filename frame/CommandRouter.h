@@ -3,7 +3,7 @@
 // command is dropped.
 #pragma once
 
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 
 #include <array>
 

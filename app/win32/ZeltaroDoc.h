@@ -2,7 +2,7 @@
 // empty file and opens a file without reading it; what is not a regular file it never touches.
 #pragma once
 
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 
 #include "platform/win32/Win32.h"
 

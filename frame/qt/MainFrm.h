@@ -3,7 +3,7 @@
 #pragma once
 
 #include "frame/CommandRouter.h"
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 #include "view/ZeltaroView.h"
 
 #include <QMainWindow>

@@ -9,6 +9,7 @@
 #include "resources/ToolBar.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -96,7 +97,10 @@ CMainFrame::CMainFrame() : m_viewWindow(m_view) {
     m_viewWindow.SetOnClicked([this] { OnIdle(); });
 }
 
+// The window goes while the view's window object still lives: its child is destroyed with it.
 CMainFrame::~CMainFrame() {
+    if (m_hWnd != nullptr)
+        DestroyWindow(m_hWnd);
     if (m_hAccel != nullptr)
         DestroyAcceleratorTable(m_hAccel);
     if (m_hImages != nullptr)
@@ -117,10 +121,26 @@ bool CMainFrame::Create() {
     SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CMainFrame::WindowProc));
     if (OnCreate() != 0) {
         DestroyWindow(m_hWnd);
-        m_hWnd = nullptr;
         return false;
     }
+    FitView();
     return true;
+}
+
+// The system's size may be too small for the board on a scaled screen: the window grows until
+// the view has the room that it asks for.
+void CMainFrame::FitView() {
+    RECT view{};
+    GetClientRect(m_viewWindow.Handle(), &view);
+    const double scale = m_viewWindow.Scale();
+    const LONG growX = std::max(0L, std::lround(ViewWindow::kWidth * scale) - view.right);
+    const LONG growY = std::max(0L, std::lround(ViewWindow::kHeight * scale) - view.bottom);
+    if (growX == 0 && growY == 0)
+        return;
+    RECT frame{};
+    GetWindowRect(m_hWnd, &frame);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left + growX,
+                 frame.bottom - frame.top + growY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CMainFrame::OnCreate() {
@@ -183,7 +203,7 @@ bool CMainFrame::CreateToolBar() {
                                  WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
                                  0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(UINT_PTR{0xE800}),
                                  GetModuleHandleW(nullptr), nullptr);
-    m_hImages = LoadToolBarImages(*resource, m_viewWindow.Scale());
+    m_hImages = LoadToolBarImages(*resource, GetDpiForWindow(m_hWnd) / 96.0);
     if (m_hToolBar == nullptr || m_hImages == nullptr)
         return false;
     SendMessageW(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -345,6 +365,7 @@ LRESULT CALLBACK CMainFrame::WindowProc(HWND hWnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hWnd = m_hWnd;
     switch (message) {
     case WM_COMMAND:
         // A menu item, a key or a button: asked about again, and dropped when disabled.
@@ -378,8 +399,13 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    case WM_NCDESTROY:
+        // The last message: nothing reaches this object through the window any more.
+        SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+        m_hWnd = nullptr;
+        return DefWindowProcW(hWnd, message, wParam, lParam);
     default:
-        return DefWindowProcW(m_hWnd, message, wParam, lParam);
+        return DefWindowProcW(hWnd, message, wParam, lParam);
     }
 }
 

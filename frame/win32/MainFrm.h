@@ -52,6 +52,7 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     void RecalcLayout();
+    void FitView();
     void OnInitMenuPopup(HMENU hMenu);
     void OnMenuSelect(UINT nItem, UINT nFlags);
     LRESULT OnNotify(const NMHDR* pHeader);

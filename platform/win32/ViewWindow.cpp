@@ -53,10 +53,8 @@ ViewWindow::ViewWindow(CView& view) : m_view(view) { m_view.SetHost(this); }
 
 ViewWindow::~ViewWindow() {
     m_view.SetHost(nullptr);
-    if (m_hWnd != nullptr) {
-        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    if (m_hWnd != nullptr)
         DestroyWindow(m_hWnd);
-    }
 }
 
 bool ViewWindow::Create(HWND hParent, UINT nID) {
@@ -104,6 +102,13 @@ LRESULT ViewWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         m_view.OnKillFocus();
         return 0;
+    case WM_NCDESTROY: {
+        // The last message: nothing reaches this object through the window any more.
+        HWND hWnd = m_hWnd;
+        SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+        m_hWnd = nullptr;
+        return DefWindowProcW(hWnd, message, wParam, lParam);
+    }
     default:
         return DefWindowProcW(m_hWnd, message, wParam, lParam);
     }

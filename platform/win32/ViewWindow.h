@@ -4,7 +4,7 @@
 // does, and a click is taken back to the view's pixel that it fell in.
 #pragma once
 
-#include "platform/View.h"
+#include "platform/Window.h"
 
 #include "Win32.h"
 
@@ -26,6 +26,10 @@ public:
     void InvalidateRect(const CRect* rect, bool bErase) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
     int RunModal(CDialog& dialog) override;
+
+    // The room that the board and its texts take, in the view's pixels.
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 320;
 
     // How many device pixels one of the view's pixels takes on this window's screen.
     double Scale() const;

@@ -4,7 +4,9 @@
 // includes the system through this header alone.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Dialog.h"
+#include "platform/Drawing.h"
+#include "platform/Window.h"
 #include "resources/Accelerators.h"
 #include "resources/DialogTemplate.h"
 

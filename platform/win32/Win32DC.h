@@ -2,7 +2,7 @@
 // scale above 100% the device context's world transform enlarges the whole picture.
 #pragma once
 
-#include "platform/DC.h"
+#include "platform/Drawing.h"
 
 #include "Win32.h"
 

@@ -1,7 +1,7 @@
 // Asking the Windows shell to open a file with the application registered for its type.
 #pragma once
 
-#include "platform/Shell.h"
+#include "platform/Runtime.h"
 
 #include "Win32.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/qt/Zeltaro.h"
 #include "frame/qt/MainFrm.h"
-#include "platform/Shell.h"
+#include "platform/Runtime.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"
 #include "support/ScriptedRuntime.h"
