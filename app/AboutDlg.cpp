@@ -3,11 +3,12 @@
 
 #include "resources/resource.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
-CAboutDlg::CAboutDlg(IShell& shell) : CDialog(IDD_ABOUTBOX), m_shell(shell) {}
+CAboutDlg::CAboutDlg(IShell& shell, std::vector<std::string> shippedFolders)
+    : CDialog(IDD_ABOUTBOX), m_shell(shell), m_shippedFolders(std::move(shippedFolders)) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
 
@@ -23,24 +24,21 @@ void CAboutDlg::OnOK() { CDialog::OnOK(); }
 
 void CAboutDlg::OnRules() {
     // Whatever the desktop makes of the request is its own business: the box closes anyway.
-    m_shell.Open(RulesFile());
+    m_shell.Open(RulesFile(m_shippedFolders));
     OnOK();
 }
 
 // A program started from the desktop's menu runs in the home folder, where the bare name
 // finds nothing; the copy installed beside the program (or in its data folder) is used then.
-std::string CAboutDlg::RulesFile() {
-    const QString name = QString::fromLatin1(kRulesFile);
-    if (QFileInfo(name).isFile())
+std::string CAboutDlg::RulesFile(const std::vector<std::string>& shippedFolders) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::is_regular_file(kRulesFile, error))
         return kRulesFile;
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString shipped[] = {
-        programDir.filePath(name),
-        programDir.filePath(QStringLiteral(ZELTARO_RULES_FROM_PROGRAM "/") + name)};
-    for (const QString& path : shipped) {
-        const QFileInfo info(path);
-        if (info.isFile())
-            return QDir::cleanPath(info.absoluteFilePath()).toStdString();
+    for (const std::string& folder : shippedFolders) {
+        const fs::path path = fs::u8path(folder) / kRulesFile;
+        if (fs::is_regular_file(path, error))
+            return fs::absolute(path, error).lexically_normal().u8string();
     }
     return kRulesFile;
 }

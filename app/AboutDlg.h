@@ -2,14 +2,16 @@
 #pragma once
 
 #include "platform/Dialog.h"
-#include "platform/Shell.h"
+#include "platform/Runtime.h"
 
 #include <string>
+#include <vector>
 
 class CAboutDlg : public CDialog {
 public:
-    // Rules asks the shell to open the rules file.
-    explicit CAboutDlg(IShell& shell);
+    // Rules asks the shell to open the rules file, looked for in the current directory, then
+    // in the folders that the program ships it in (UTF-8 paths), in order.
+    CAboutDlg(IShell& shell, std::vector<std::string> shippedFolders);
 
     bool OnCommand(UINT nID) override;
     void OnOK() override;
@@ -20,11 +22,12 @@ public:
     static constexpr char kRulesFile[] = "HelpZeltaro.txt";
     // The file that Rules opens: the one in the current directory, else the copy that comes
     // with the program, else the bare name for the desktop to report.
-    static std::string RulesFile();
+    static std::string RulesFile(const std::vector<std::string>& shippedFolders);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     IShell& m_shell;
+    std::vector<std::string> m_shippedFolders;
 };

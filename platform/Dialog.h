@@ -1,9 +1,42 @@
-// A modal dialog on a template: it initialises its controls from its members, and OK moves
+// Modal dialogs on a template: a dialog initialises its controls from its members, and OK moves
 // them back before it closes.
+// A front end provides, in its host's RunModal, the running dialog: it builds the window and
+// its controls from the template with the dialog's identifier (resources/DialogTemplate.h) and
+// fills their lists, attaches itself as the dialog's IDialogSite, calls OnInitDialog, sends
+// each button's identifier to OnCommand (Esc and closing the window as IDCANCEL), and returns
+// the result that EndDialog gave.
 #pragma once
 
-#include "DataExchange.h"
-#include "Wnd.h"
+#include "Window.h"
+
+// The platform side of a running dialog: its controls' values, and a way to end it.
+class IDialogSite {
+public:
+    virtual ~IDialogSite() = default;
+
+    // The selected position of a combo box, -1 for none.
+    virtual int GetComboIndex(int nIDC) const = 0;
+    virtual void SetComboIndex(int nIDC, int nIndex) = 0;
+    // The position of the checked button in the radio group starting at nIDC, -1 for none.
+    virtual int GetRadioIndex(int nIDC) const = 0;
+    virtual void SetRadioIndex(int nIDC, int nIndex) = 0;
+    virtual void EndDialog(int nResult) = 0;
+};
+
+// Moving values between a running dialog's controls and the dialog's members, either way.
+class CDataExchange {
+public:
+    CDataExchange(IDialogSite* pSite, bool bSaveAndValidate)
+        : m_bSaveAndValidate(bSaveAndValidate), m_pSite(pSite) {}
+
+    bool m_bSaveAndValidate; // true: controls to members; false: members to controls
+    IDialogSite* m_pSite;
+};
+
+// A combo box's selected position.
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+// The position of the checked button in the radio group that starts with nIDC.
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
 class CDialog : public CWnd {
 public:

@@ -1,7 +1,7 @@
 // Accelerator tables as data: a virtual key with its modifiers, and the command it issues.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Commands.h"
 
 #include <vector>
 

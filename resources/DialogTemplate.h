@@ -2,7 +2,7 @@
 // and the strings that fill its lists when it opens.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Commands.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Icons as data: each identifier's images, by their names among the program's pictures.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Geometry.h"
 
 struct IconResource {
     UINT nID;

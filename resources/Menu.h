@@ -1,7 +1,7 @@
 // Menus as data: pop-ups of items, each item's text with its shortcut after a tab.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Geometry.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // The string table: window title, document template, command prompts, status-bar texts.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Geometry.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // order, and the buttons with their separators.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Geometry.h"
 
 #include <vector>
 

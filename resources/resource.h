@@ -1,7 +1,7 @@
 // Resource and command identifiers, in one place for the program and its tests.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Geometry.h"
 
 // Shared main resources: menu, accelerators, toolbar, application icon, document template.
 constexpr UINT IDR_MAINFRAME = 128;

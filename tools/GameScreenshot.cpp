@@ -1,7 +1,7 @@
 // Plays the opening of a game in the real main window, offscreen, and saves the window as
 // the picture that software centres show. Usage: zeltaro_game_screenshot OUTPUT.png
-#include "app/Zeltaro.h"
-#include "frame/MainFrm.h"
+#include "app/qt/Zeltaro.h"
+#include "frame/qt/MainFrm.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"

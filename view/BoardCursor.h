@@ -2,8 +2,7 @@
 // arrow key takes it, and Space or Enter taking its item as a click at the item's centre.
 #pragma once
 
-#include "platform/DC.h"
-#include "platform/Types.h"
+#include "platform/Drawing.h"
 
 class CZeltaroView;
 

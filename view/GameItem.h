@@ -1,7 +1,7 @@
 // One item of the board.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/Drawing.h"
 
 struct GameItem {
     int nTaken; // 1: off the board (taken by either side, or selected this turn); 0: on it

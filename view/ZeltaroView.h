@@ -6,7 +6,7 @@
 #include "BoardCursor.h"
 #include "GameItem.h"
 #include "platform/Runtime.h"
-#include "platform/View.h"
+#include "platform/Window.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 // A drawing context over a QPainter, for one paint of a view.
 #pragma once
 
-#include "platform/DC.h"
+#include "platform/Drawing.h"
 
 class QPainter;
 

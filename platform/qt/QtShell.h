@@ -1,7 +1,7 @@
 // The desktop's shell: files open in the application registered for their type.
 #pragma once
 
-#include "platform/Shell.h"
+#include "platform/Runtime.h"
 
 class QtShell final : public IShell {
 public:

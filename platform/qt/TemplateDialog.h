@@ -1,7 +1,7 @@
 // A Qt dialog built from a dialog template, serving as the running dialog's controls.
 #pragma once
 
-#include "platform/DialogSite.h"
+#include "platform/Dialog.h"
 #include "resources/DialogTemplate.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // from the view, and an event for each part that changed since the last look.
 #pragma once
 
-#include "platform/Accessible.h"
+#include "platform/Window.h"
 
 #include <QAccessibleWidget>
 

@@ -3,7 +3,7 @@
 // read it.
 #pragma once
 
-#include "platform/View.h"
+#include "platform/Window.h"
 
 #include <QWidget>
 

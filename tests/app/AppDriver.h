@@ -3,9 +3,9 @@
 // opens; and the player's three ways of issuing a command.
 #pragma once
 
-#include "app/Zeltaro.h"
-#include "frame/MainFrm.h"
-#include "platform/Shell.h"
+#include "app/qt/Zeltaro.h"
+#include "frame/qt/MainFrm.h"
+#include "platform/Runtime.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"
 #include "support/ScriptedRuntime.h"

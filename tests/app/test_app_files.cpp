@@ -2,7 +2,7 @@
 // settings file it reads and writes. What is not a regular file is refused without blocking and
 // left exactly as it was; a settings file that Qt cannot read is kept before it is written over.
 #include "AppDriver.h"
-#include "app/ZeltaroDoc.h"
+#include "app/qt/ZeltaroDoc.h"
 
 #include <condition_variable>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The window on a screen of two device pixels to the pixel: discs round and in place, texts in
 // proportion, toolbar images pixel-doubled rather than smeared.
-#include "frame/MainFrm.h"
+#include "frame/qt/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/ToolBar.h"
 #include "resources/resource.h"

@@ -1,7 +1,7 @@
 // Presses on a screen scaled by a fraction: the device pixel under the pointer picks the item,
 // wherever the scaled position falls between whole pixels. The registration sets the scale
 // factor, which Qt reads as the application starts.
-#include "frame/MainFrm.h"
+#include "frame/qt/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/resource.h"
 #include "support/ScriptedRuntime.h"

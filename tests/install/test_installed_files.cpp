@@ -1,7 +1,7 @@
 // What `cmake --install` lays out: the program, its rules where the About box finds them, the
 // manual page, the menu entry, the description for software centres and the icons, each as the
 // desktop wants it.
-#include "app/Zeltaro.h"
+#include "app/qt/Zeltaro.h"
 #include "platform/qt/QtShell.h"
 
 #include <QApplication>

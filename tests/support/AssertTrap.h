@@ -3,7 +3,7 @@
 // passes everything else on to the host.
 #pragma once
 
-#include "platform/Wnd.h"
+#include "platform/Window.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
-#include "platform/WndHost.h"
+#include "platform/Window.h"
 #include "resources/resource.h"
 #include "support/AssertTrap.h"
 #include "support/ScriptedRuntime.h"

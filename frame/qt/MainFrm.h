@@ -2,12 +2,12 @@
 // takes every command to its handler once its update handler has allowed it.
 #pragma once
 
-#include "platform/CmdTarget.h"
+#include "frame/CommandRouter.h"
+#include "platform/Commands.h"
 #include "view/ZeltaroView.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <map>
 #include <string>
 
@@ -34,8 +34,8 @@ public:
 
     // Targets asked after the view and before the frame's own handlers (the document), and
     // after them (the application), as commands are routed.
-    void SetDocumentTarget(CCmdTarget* pTarget) { m_pDocTarget = pTarget; }
-    void SetAppTarget(CCmdTarget* pTarget) { m_pAppTarget = pTarget; }
+    void SetDocumentTarget(CCmdTarget* pTarget) { m_router.SetDocumentTarget(pTarget); }
+    void SetAppTarget(CCmdTarget* pTarget) { m_router.SetAppTarget(pTarget); }
 
     // The title: the document's name, then the application's.
     void OnUpdateFrameTitle(const std::string& docTitle);
@@ -51,7 +51,8 @@ public:
     // What the message pane shows now: a command's prompt, or the idle message.
     QString MessageText() const;
 
-    // Routes a command along Route(); false when no target handles it.
+    // Routes a command along the view, the document, the frame and the application; false when
+    // no target handles it.
     bool OnCmdMsg(UINT nID);
     // A command from a menu item, a key or a button: asks its update handler first and drops
     // it when disabled, then refreshes every command's state.
@@ -86,17 +87,12 @@ private:
     void CreateMenu();
     bool CreateToolBar(const QPixmap& toolBarImages);
     bool CreateStatusBar();
-    // The targets that every command and update is offered to, in order: the view, the
-    // document, the frame, the application.
-    std::array<CCmdTarget*, 4> Route();
-    bool RouteUpdate(CCmdUI* pCmdUI);
 
     QStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     CZeltaroView m_view;
     ViewWidget* m_pViewWidget = nullptr;
-    CCmdTarget* m_pDocTarget = nullptr;
-    CCmdTarget* m_pAppTarget = nullptr;
+    CCommandRouter m_router;
     std::map<UINT, QAction*> m_actions;
     std::map<UINT, QLabel*> m_panes;
     bool m_bLocksAsked = false; // the lock keys are first read once the window is painted

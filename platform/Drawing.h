@@ -1,8 +1,14 @@
-// The drawing context that painting draws through; each platform supplies one per paint.
+// The drawing context that a view paints through.
+// A front end provides one CDC per paint, over its toolkit's painter and clipped to the area
+// being repainted: UTF-8 text in the default font, the selected pen and stock brush for
+// ellipses, and the focus rectangle.
 #pragma once
 
-#include "Pen.h"
-#include "Rect.h"
+#include "Geometry.h"
+
+// Stock brushes, by their index.
+constexpr int WHITE_BRUSH = 0;
+constexpr int GRAY_BRUSH = 2;
 
 class CDC {
 public:

@@ -2,6 +2,7 @@
 #include "RecentFileList.h"
 
 #include "SettingsStore.h"
+#include "app/RecentFileRules.h"
 
 #include <QSettings>
 
@@ -11,7 +12,7 @@ CRecentFileList::CRecentFileList(const CSettingsStore* pStore, QString section, 
     : m_pStore(pStore), m_section(std::move(section)), m_nSize(nSize) {}
 
 QString CRecentFileList::Key(int n) const {
-    return m_section + QStringLiteral("/File") + QString::number(n);
+    return m_section + QLatin1Char('/') + QString::fromStdString(RecentFileEntry(n));
 }
 
 void CRecentFileList::ReadList() {
@@ -27,10 +28,13 @@ void CRecentFileList::ReadList() {
 }
 
 void CRecentFileList::Add(const QString& path) {
-    m_files.removeAll(path);
-    m_files.prepend(path);
-    while (m_files.size() > m_nSize)
-        m_files.removeLast();
+    std::vector<std::string> files;
+    for (const QString& file : m_files)
+        files.push_back(file.toStdString());
+    AddRecentFile(files, path.toStdString(), m_nSize);
+    m_files.clear();
+    for (const std::string& file : files)
+        m_files.append(QString::fromStdString(file));
     WriteList();
 }
 

@@ -1,6 +1,8 @@
 // Telling regular files from what only looks like one, by the type alone.
 #include "SpecialFile.h"
 
+#include "app/DocumentRules.h"
+
 #include <QFile>
 
 #include <sys/stat.h>
@@ -12,4 +14,4 @@ bool IsSpecialFile(const QString& path) {
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
-QString SpecialFileReason() { return QStringLiteral("не е обикновен файл"); }
+QString SpecialFileReason() { return QString::fromStdString(NotRegularFileReason()); }

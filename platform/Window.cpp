@@ -1,5 +1,5 @@
 // Repaint requests, message boxes and failed checks, handed to the window's host.
-#include "Wnd.h"
+#include "Window.h"
 
 #include <cstdio>
 #include <cstdlib>

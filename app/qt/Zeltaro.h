@@ -4,7 +4,7 @@
 
 #include "RecentFileList.h"
 #include "SettingsStore.h"
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 
 #include <QStringList>
 #include <QTranslator>

@@ -1,28 +1,28 @@
 // Start-up: the settings store, the document, the main window, the command line.
 #include "Zeltaro.h"
 
-#include "AboutDlg.h"
 #include "CommandLineInfo.h"
 #include "ZeltaroDoc.h"
-#include "frame/MainFrm.h"
+#include "app/AboutDlg.h"
+#include "app/DocumentRules.h"
+#include "app/RecentFileRules.h"
+#include "frame/qt/MainFrm.h"
 #include "resources/Icons.h"
 #include "resources/StringTable.h"
 #include "resources/Version.h"
 #include "resources/resource.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
-
-// Where the per-user settings live, and how many recent files they remember.
-const char kRegistryKey[] = "Local AppWizard-Generated Applications";
-const char kRecentFileSection[] = "Recent File List";
-constexpr int kRecentFileCount = 4;
 
 QIcon LoadIcon(UINT nID) {
     QIcon icon;
@@ -37,6 +37,13 @@ const CommandEntry<CZeltaroApp> kCommandMap[] = {
     {ID_APP_ABOUT, &CZeltaroApp::OnAppAbout, nullptr},
     {ID_FILE_NEW, &CZeltaroApp::OnFileNew, nullptr},
 };
+
+// The folders that the rules file comes in: beside the program, and its installed data folder.
+std::vector<std::string> ShippedRulesFolders() {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return {programDir.path().toStdString(),
+            programDir.filePath(QStringLiteral(ZELTARO_RULES_FROM_PROGRAM)).toStdString()};
+}
 
 QString VersionText() {
     const int* v = kVersionInfo.fileVersion;
@@ -105,8 +112,8 @@ bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
     }
     QString error;
     if (!m_pDocument->OnOpenDocument(cmdInfo.m_strFileName, &error)) {
-        ReportStartError(QStringLiteral("файлът „%1“ не може да бъде отворен: %2")
-                             .arg(cmdInfo.m_strFileName, error));
+        ReportStartError(QString::fromStdString(
+            OpenFailedText(cmdInfo.m_strFileName.toStdString(), error.toStdString())));
         return false;
     }
     return true;
@@ -145,7 +152,7 @@ void CZeltaroApp::ReportStartError(const QString& message) {
 
 // The box runs through the view's host, which opens it over the main window.
 void CZeltaroApp::OnAppAbout() {
-    CAboutDlg aboutDlg(m_shell);
+    CAboutDlg aboutDlg(m_shell, ShippedRulesFolders());
     aboutDlg.SetHost(m_pMainWnd->View().Host());
     aboutDlg.DoModal();
 }

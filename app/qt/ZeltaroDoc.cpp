@@ -2,6 +2,7 @@
 #include "ZeltaroDoc.h"
 
 #include "SpecialFile.h"
+#include "app/DocumentRules.h"
 #include "resources/StringTable.h"
 #include "resources/resource.h"
 
@@ -68,14 +69,15 @@ void CZeltaroDoc::OnFileSave() {
 QString CZeltaroDoc::PromptSaveFileName() {
     // No file type of the program's own: no filter and no extension added to the name.
     const QString proposed = m_strPathName.isEmpty() ? GetTitle() : m_strPathName;
-    return QFileDialog::getSaveFileName(m_pDialogParent, QStringLiteral("Запиши като"), proposed);
+    return QFileDialog::getSaveFileName(m_pDialogParent, QString::fromUtf8(kSaveAsCaption),
+                                        proposed);
 }
 
 bool CZeltaroDoc::DoSave(const QString& path) {
     QString error;
     if (!OnSaveDocument(path, &error)) {
-        const QString text = QStringLiteral("Файлът „%1“ не може да бъде записан.\n%2")
-                                 .arg(QDir::toNativeSeparators(path), error);
+        const QString text = QString::fromStdString(
+            SaveFailedText(QDir::toNativeSeparators(path).toStdString(), error.toStdString()));
         QMessageBox::warning(m_pDialogParent, QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)),
                              text);
         return false;
@@ -85,9 +87,8 @@ bool CZeltaroDoc::DoSave(const QString& path) {
 }
 
 QString CZeltaroDoc::GetTitle() const {
-    if (m_strPathName.isEmpty())
-        return QString::fromUtf8(FindString(AFX_IDS_UNTITLED));
-    return QFileInfo(m_strPathName).fileName();
+    const QString name = m_strPathName.isEmpty() ? QString() : QFileInfo(m_strPathName).fileName();
+    return QString::fromStdString(DocumentTitle(name.toStdString()));
 }
 
 void CZeltaroDoc::SetPathName(const QString& path) {

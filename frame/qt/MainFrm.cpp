@@ -3,8 +3,8 @@
 #include "MainFrm.h"
 
 #include "KeyboardLocks.h"
+#include "frame/CommandTables.h"
 #include "platform/qt/ViewWidget.h"
-#include "resources/Accelerators.h"
 #include "resources/Menu.h"
 #include "resources/StringTable.h"
 #include "resources/ToolBar.h"
@@ -20,8 +20,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtDebug>
-
-#include <set>
 
 namespace {
 
@@ -57,61 +55,19 @@ QIcon PixelIcon(const QPixmap& image) {
     return icon;
 }
 
-// The text of a command's menu item without the key after the tab; empty when it has none.
-QString MenuText(UINT nID) {
-    if (const MenuResource* menu = FindMenu(IDR_MAINFRAME)) {
-        for (const MenuPopup& popup : menu->popups) {
-            for (const MenuItem& item : popup.items) {
-                if (item.nID == nID)
-                    return QString::fromUtf8(item.text).section(QLatin1Char('\t'), 0, 0);
-            }
-        }
-    }
-    return {};
-}
-
 // The key of a command; empty when it has none.
 QKeySequence KeyOf(UINT nID) {
-    if (const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME)) {
-        for (const AccelEntry& entry : table->entries) {
-            if (entry.cmd == nID)
-                return ToKeySequence(entry);
-        }
-    }
-    return {};
+    const AccelEntry* entry = FindAccel(nID);
+    return entry != nullptr ? ToKeySequence(*entry) : QKeySequence();
 }
 
 // Where a command's picture lies on the toolbar strip; an empty rectangle when it has no button.
 QRect ToolBarCell(UINT nID) {
     const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
-    if (toolBar == nullptr)
+    const int image = ToolBarImage(nID);
+    if (toolBar == nullptr || image < 0)
         return {};
-    int image = 0;
-    for (UINT item : toolBar->items) {
-        if (item == nID)
-            return QRect(image * toolBar->cxButton, 0, toolBar->cxButton, toolBar->cyButton);
-        image += item == ID_SEPARATOR ? 0 : 1;
-    }
-    return {};
-}
-
-// Every command that the menu, the keys or the toolbar issue.
-std::set<UINT> Commands() {
-    std::set<UINT> commands;
-    if (const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME))
-        commands.insert(toolBar->items.begin(), toolBar->items.end());
-    if (const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME)) {
-        for (const AccelEntry& entry : table->entries)
-            commands.insert(entry.cmd);
-    }
-    if (const MenuResource* menu = FindMenu(IDR_MAINFRAME)) {
-        for (const MenuPopup& popup : menu->popups) {
-            for (const MenuItem& item : popup.items)
-                commands.insert(item.nID);
-        }
-    }
-    commands.erase(ID_SEPARATOR);
-    return commands;
+    return QRect(image * toolBar->cxButton, 0, toolBar->cxButton, toolBar->cyButton);
 }
 
 const CommandEntry<CMainFrame> kCommandMap[] = {
@@ -128,6 +84,7 @@ const UINT CMainFrame::indicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDI
                                         ID_INDICATOR_SCRL};
 
 CMainFrame::CMainFrame() {
+    m_router.SetTargets(&m_view, nullptr, this, nullptr);
     m_pViewWidget = new ViewWidget(m_view, this);
     setCentralWidget(m_pViewWidget);
     connect(m_pViewWidget, &ViewWidget::clicked, this, &CMainFrame::UpdateCommandUI);
@@ -142,7 +99,7 @@ CMainFrame::~CMainFrame() {
 int CMainFrame::OnCreate() {
     const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
     const QPixmap images(toolBar != nullptr ? QStringLiteral(":/") + toolBar->bitmap : QString());
-    for (UINT nID : Commands())
+    for (UINT nID : FrameCommands())
         CreateAction(nID, images);
     CreateMenu();
     if (!CreateToolBar(images)) {
@@ -167,7 +124,7 @@ int CMainFrame::OnCreate() {
 // menu item shows its tooltip there), its key, its prompt, its tooltip and its picture.
 QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     const QString tooltip = QString::fromStdString(PromptTooltip(nID));
-    const QString menuText = MenuText(nID);
+    const QString menuText = QString::fromStdString(MenuItemText(nID));
     auto* action = new QAction(menuText.isEmpty() ? tooltip : menuText, this);
     action->setShortcut(KeyOf(nID));
     action->setStatusTip(QString::fromStdString(PromptStatusText(nID)));
@@ -282,32 +239,10 @@ void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
 // ---------------------------------------------------------------------------------------------
 // Command routing and enabling
 
-std::array<CCmdTarget*, 4> CMainFrame::Route() {
-    return {&m_view, m_pDocTarget, this, m_pAppTarget};
-}
-
-bool CMainFrame::OnCmdMsg(UINT nID) {
-    for (CCmdTarget* target : Route()) {
-        if (target != nullptr && target->OnCommand(nID))
-            return true;
-    }
-    return false;
-}
-
-bool CMainFrame::RouteUpdate(CCmdUI* pCmdUI) {
-    for (CCmdTarget* target : Route()) {
-        if (target != nullptr && target->OnUpdateCommand(pCmdUI))
-            return true;
-    }
-    return false;
-}
+bool CMainFrame::OnCmdMsg(UINT nID) { return m_router.OnCmdMsg(nID); }
 
 void CMainFrame::OnCommandIssued(UINT nID) {
-    // The state shown may be older than the game's: the update handler decides, and the game's
-    // handlers rely on never running while their command is disabled.
-    CCmdUI state(nID);
-    if (RouteUpdate(&state) && state.m_bEnabled) {
-        OnCmdMsg(nID);
+    if (m_router.Issue(nID)) {
         // The prompt was the used button's or item's: the window is idle again. (A dialog
         // that opened over the button may have kept the pointer from ever leaving it.)
         if (m_wndStatusBar != nullptr)
@@ -318,9 +253,8 @@ void CMainFrame::OnCommandIssued(UINT nID) {
 
 void CMainFrame::UpdateCommandUI() {
     for (const auto& [nID, action] : m_actions) {
-        CCmdUI state(nID);
-        // A command that nobody answers for is one that nobody handles.
-        action->setEnabled(RouteUpdate(&state) && state.m_bEnabled);
+        const CCmdUI state = m_router.Query(nID);
+        action->setEnabled(state.m_bEnabled);
         if (state.m_nCheck >= 0) {
             action->setCheckable(true);
             action->setChecked(state.m_nCheck == 1);

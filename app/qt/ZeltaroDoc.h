@@ -2,7 +2,7 @@
 // file and opens a file without reading it.
 #pragma once
 
-#include "platform/CmdTarget.h"
+#include "platform/Commands.h"
 
 #include <QObject>
 #include <QPointer>

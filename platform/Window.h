@@ -1,0 +1,102 @@
+// Windows and views as the game sees them: a window asks its host for repaints, message boxes
+// and dialogs; a view paints itself, takes clicks, keys and commands, and tells assistive
+// technology what its picture shows.
+// A front end provides the host, one native window per view, which
+// - carries out InvalidateRect by repainting later, and MessageBox and RunModal as modal runs
+//   that return the closing button (dialogs: see Dialog.h);
+// - calls OnDraw with a CDC (Drawing.h) for every paint, OnLButtonDown with the view's client
+//   pixel for a left click (a double click is a second click), OnKeyDown with a key's VK_ code,
+//   OnSetFocus, OnKillFocus and OnMouseDown as they happen;
+// - offers GetAccessibleChildren to the desktop's assistive technology as the window's parts,
+//   tells it what changed after each event, and calls OnAccessibleAction when it presses one.
+#pragma once
+
+#include "Commands.h"
+#include "Drawing.h"
+
+#include <string>
+#include <vector>
+
+// The message box type with one OK button.
+constexpr UINT MB_OK = 0x0000;
+
+// Mouse key-state flags passed with a click.
+constexpr UINT MK_LBUTTON = 0x0001;
+
+class CDialog;
+
+class IWndHost {
+public:
+    virtual ~IWndHost() = default;
+
+    // Schedules a repaint of the rectangle, or of the whole window when rect is null.
+    virtual void InvalidateRect(const CRect* rect, bool bErase) = 0;
+    // Shows a modal box and returns the button that closed it.
+    virtual int MessageBox(const std::string& text, const std::string& caption, UINT nType) = 0;
+    // Shows the dialog built from its template, lets it initialise, runs it until it calls
+    // EndDialog and returns that result.
+    virtual int RunModal(CDialog& dialog) = 0;
+    // By default a failed check reports where it failed and stops the program.
+    virtual void AssertFailed(const char* expr, const char* file, int line);
+};
+
+class CWnd {
+public:
+    virtual ~CWnd() = default;
+
+    void SetHost(IWndHost* pHost) { m_pHost = pHost; }
+    IWndHost* Host() const { return m_pHost; }
+
+    void Invalidate(bool bErase = true);
+    void InvalidateRect(const CRect* lpRect, bool bErase = true);
+    int MessageBox(const char* lpszText, const char* lpszCaption = nullptr, UINT nType = MB_OK);
+
+protected:
+    // Reports a failed check to the host; without one, reports it and stops.
+    void AssertFailed(const char* expr, const char* file, int line) const;
+
+private:
+    // Without a host there is nothing on screen to repaint and nobody to answer a box.
+    IWndHost* m_pHost = nullptr;
+};
+
+// Checks one of a window's invariants.
+#define ZASSERT(expr)                                                                              \
+    do {                                                                                           \
+        if (!(expr))                                                                               \
+            AssertFailed(#expr, __FILE__, __LINE__);                                               \
+    } while (false)
+
+// One part of a view's picture as assistive technology reads it.
+struct CAccessibleChild {
+    enum Kind { kText, kItem };
+
+    int nKey = 0; // the same part keeps the same key while it is shown
+    Kind kind = kText;
+    std::string name;       // what is read aloud, UTF-8
+    int nValue = -1;        // the number a text stands for, -1 where it stands for none
+    bool bAvailable = true; // false: an item no longer on the board
+    bool bFocused = false;  // the item under the keyboard cursor
+    CRect rect;             // where it is drawn; a text gives its top-left corner only
+};
+
+class CView : public CWnd, public CCmdTarget {
+public:
+    // Paints the whole picture; the platform clips it to the area being repainted.
+    virtual void OnDraw(CDC* pDC) = 0;
+    // The default handling of the left button: nothing beyond what the platform does itself.
+    virtual void OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/) {}
+
+    // A key pressed while the view has the keyboard focus, by its virtual-key code.
+    virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
+    // The keyboard focus coming to the view and leaving it.
+    virtual void OnSetFocus() {}
+    virtual void OnKillFocus() {}
+    // A mouse button pressed on the view, before the click itself is handled.
+    virtual void OnMouseDown() {}
+
+    // The parts of the picture that assistive technology reads, in reading order.
+    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const { return {}; }
+    // The default action of the part with this key: what pressing it does.
+    virtual void OnAccessibleAction(int /*nKey*/) {}
+};
