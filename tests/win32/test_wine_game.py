@@ -1,17 +1,10 @@
 #!/usr/bin/env python3
-"""zeltaro.exe under Wine as a player meets it, driven from outside with xdotool on the virtual
-display that xvfb-run gave the test, whose screen Xvfb keeps in a file: the defaults game of the
-first worked game, item by item, the discs read back after every Play, to the losing verdict;
-the settings dialog closed with Esc; the box at the take limit; Save to NUL refused with the
-device left as it was and nothing written beside it.
+"""zeltaro.exe under Wine, driven with xdotool on the display xvfb-run gave the test, whose screen
+Xvfb keeps in a file: the first worked game with the defaults, item by item, the discs read back
+after every Play, to the losing verdict; the settings dialog closed with Esc; the box at the take
+limit; Save to NUL refused, the device left as it was and nothing written beside it.
 Usage: test_wine_game.py ZELTARO-EXE SCREEN-DIR WORK-DIR"""
-import os
-import shutil
-import stat
-import struct
-import subprocess
-import sys
-import time
+import os, shutil, stat, struct, subprocess, sys, time
 
 EXE, SCREEN, WORK = sys.argv[1], os.path.join(sys.argv[2], "Xvfb_screen0"), sys.argv[3]
 GREY = (128, 128, 128)  # the stock grey brush
@@ -23,11 +16,9 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30).stdout
 
 
-def window(title):
-    """The visible window of that title, once it is there."""
-    found = xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$").split()
-    assert found, f"no window titled {title!r}"
-    return found[0]
+def windows(title, sync=False):
+    sync = ["--sync"] if sync else []
+    return xdotool("search", *sync, "--onlyvisible", "--name", f"^{title}$").split()
 
 
 def wait_until(what, check, timeout=20):
@@ -37,13 +28,8 @@ def wait_until(what, check, timeout=20):
         time.sleep(0.2)
 
 
-def gone(title):
-    wait_until(lambda: f"{title!r} stayed open",
-               lambda: not xdotool("search", "--onlyvisible", "--name", f"^{title}$").strip())
-
-
 def screen():
-    """The screen as a function of x and y giving red, green and blue, from Xvfb's XWD file."""
+    """The screen from Xvfb's XWD file, as a function of x and y giving red, green and blue."""
     with open(SCREEN, "rb") as f:
         data = f.read()
     header = struct.unpack(">25I", data[:100])
@@ -52,8 +38,7 @@ def screen():
 
 
 def view_origin():
-    """Where the view's client area lies: item 1's disc is the first grey one with a disc 55
-    pixels below it and one nine squares to the right."""
+    """Item 1's disc is the first grey one with a disc 55 pixels below and nine squares right."""
     pixel = screen()
     for y in range(768 - 55):
         for x in range(1024 - 495):
@@ -71,7 +56,7 @@ def centre(k):
 def discs():
     """Each item's disc: G grey, W white, ? neither."""
     pixel = screen()
-    return "".join({GREY: "G", (255, 255, 255): "W"}.get(pixel(*centre(k)), "?") for k in range(1, 26))
+    return "".join({GREY: "G", (255,) * 3: "W"}.get(pixel(*centre(k)), "?") for k in range(1, 26))
 
 
 def shows(taken):
@@ -79,69 +64,59 @@ def shows(taken):
     wait_until(lambda: f"the board shows {discs()}, not {expected}", lambda: discs() == expected)
 
 
-def keys(*names):
-    xdotool("windowfocus", "--sync", MAIN)
-    xdotool("key", *names)
+def press(title, *keys):
+    xdotool("windowfocus", "--sync", windows(title, sync=True)[0])
+    xdotool("key", *keys)
+
+
+def close(title, key="Return"):
+    press(title, key)
+    wait_until(lambda: f"{title!r} stayed open", lambda: not windows(title))
 
 
 def click_items(first, count):
     for k in range(first, first + count):
         xdotool("mousemove", *map(str, centre(k)), "click", "1")
-    xdotool("mousemove", "1023", "767")  # the pointer is on the screen, not over a disc
+    xdotool("mousemove", "1023", "767")  # the pointer is on the screen, away from the discs
 
 
-def close_box(title):
-    xdotool("windowfocus", "--sync", window(title))
-    xdotool("key", "Return")
-    gone(title)
-
-
-subprocess.run(["wineserver", "-k"], capture_output=True)  # a server with this display's desktop
+subprocess.run(["wineserver", "-k"], capture_output=True)  # one whose desktop is on this display
 shutil.rmtree(WORK, ignore_errors=True)
 os.makedirs(WORK)
 program = subprocess.Popen(["wine", EXE], cwd=WORK)
 try:
-    MAIN = window("Untitled - Zeltaro")
-    keys("ctrl+g")
-    xdotool("windowfocus", "--sync", window("Общи настройки"))
-    xdotool("key", "Escape")
-    gone("Общи настройки")
+    MAIN = "Untitled - Zeltaro"
+    press(MAIN, "ctrl+g")
+    close("Общи настройки", "Escape")
 
-    keys("ctrl+t")
+    press(MAIN, "ctrl+t")
     wait_until(lambda: "no grey discs on the screen", lambda: view_origin() is not None)
     ORIGIN = view_origin()
-    shows(0)
     taken = 0
     for player, computer in zip(PLAYER, COMPUTER):
         click_items(taken + 1, player)
         shows(taken + player)
-        keys("ctrl+p")
+        press(MAIN, "ctrl+p")
         taken = min(25, taken + player + computer)
-        if taken < 25:
-            shows(taken)
-    window("ZELTARO")
-    shows(25)
-    close_box("ZELTARO")
+        shows(taken)
+    close("ZELTARO")
 
-    keys("ctrl+n", "ctrl+t")
+    press(MAIN, "ctrl+n", "ctrl+t")
     shows(0)
     click_items(1, 5)
-    close_box(" ВНИМАНИЕ")
+    close(" ВНИМАНИЕ")
     shows(4)
 
-    keys("ctrl+s")
-    xdotool("windowfocus", "--sync", window("Запиши като"))
-    xdotool("type", "NUL")
+    press(MAIN, "ctrl+s")
+    press("Запиши като", *"NUL", "Return")
+    # Wine asks first whether to replace the device, which is there.
+    wait_until(lambda: "no question", lambda: len(windows("Запиши като")) == 2)
     xdotool("key", "Return")
-    # Wine's dialog asks first whether to replace the device, which is there.
-    wait_until(lambda: "no replace prompt", lambda: len(xdotool(
-        "search", "--onlyvisible", "--name", "^Запиши като$").split()) == 2)
-    xdotool("key", "Return")
-    close_box("Zeltaro")
+    close("Zeltaro")
     assert stat.S_ISCHR(os.stat("/dev/null").st_mode), "/dev/null is no longer a device"
     assert os.listdir(WORK) == [], f"the save wrote {os.listdir(WORK)}"
 
-    keys("alt+F4")
+    press(MAIN, "alt+F4")
     assert program.wait(timeout=30) == 0, f"the program ended with {program.returncode}"
 finally:
     if program.poll() is None:
