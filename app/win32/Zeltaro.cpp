@@ -31,24 +31,16 @@ std::string ProgramFolder() {
 
 } // namespace
 
-// The window goes before the document whose title it shows.
-CZeltaroApp::~CZeltaroApp() {
-    m_pMainWnd.reset();
-    m_pDocument.reset();
-}
-
 bool CZeltaroApp::InitInstance(const std::vector<std::wstring>& arguments, int nCmdShow) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     m_recentFiles.ReadList();
-    if (!ProcessShellCommand(arguments)) {
-        m_pMainWnd.reset();
-        m_pDocument.reset();
-        return false;
+    const bool bStarted = ProcessShellCommand(arguments);
+    if (bStarted) {
+        ShowWindow(m_pMainWnd->Handle(), nCmdShow);
+        UpdateWindow(m_pMainWnd->Handle());
     }
-    ShowWindow(m_pMainWnd->Handle(), nCmdShow);
-    UpdateWindow(m_pMainWnd->Handle());
-    return true;
+    return bStarted;
 }
 
 bool CZeltaroApp::ProcessShellCommand(const std::vector<std::wstring>& arguments) {
@@ -68,11 +60,10 @@ bool CZeltaroApp::ProcessShellCommand(const std::vector<std::wstring>& arguments
         return true;
     }
     std::wstring error;
-    if (!m_pDocument->OnOpenDocument(files.front(), &error)) {
+    const bool bOpened = m_pDocument->OnOpenDocument(files.front(), &error);
+    if (!bOpened)
         ReportStartError(OpenFailedText(Narrow(files.front()), Narrow(error)));
-        return false;
-    }
-    return true;
+    return bOpened;
 }
 
 bool CZeltaroApp::CreateMainWindow() {

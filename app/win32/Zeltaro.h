@@ -14,7 +14,7 @@
 class CZeltaroApp : public CCmdTarget {
 public:
     CZeltaroApp() = default;
-    ~CZeltaroApp() override;
+    ~CZeltaroApp() override = default;
     CZeltaroApp(const CZeltaroApp&) = delete;
     CZeltaroApp& operator=(const CZeltaroApp&) = delete;
 
@@ -38,6 +38,7 @@ private:
 
     Win32Shell m_shell;
     CRecentFileList m_recentFiles;
+    // The window, declared last, goes before the document whose title it shows.
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };

@@ -41,12 +41,19 @@ std::wstring FileName(const std::wstring& path) {
 
 } // namespace
 
-// The system turns a device's name into a path of the device namespace, whatever folder it is
-// put in; a pipe lives there too. What is left is judged by what the file system says it is.
+// The system turns a device's name into a path of the device namespace (\\.\NUL), whatever
+// folder it is put in; pipes live there too. A long path (\\?\C:\..., \\?\UNC\...) names
+// a file all the same. What is left is judged by what the file system says it is.
 bool CZeltaroDoc::IsSpecialFile(const std::wstring& path) {
     const std::wstring full = FullPath(path);
-    if (full.rfind(L"\\\\.\\", 0) == 0 || full.rfind(L"\\\\?\\", 0) == 0)
+    if (full.rfind(L"\\\\.\\", 0) == 0)
         return true;
+    if (full.rfind(L"\\\\?\\", 0) == 0) {
+        const std::wstring rest = full.substr(4);
+        const bool bDrive = rest.size() >= 2 && rest[1] == L':';
+        if (!bDrive && rest.rfind(L"UNC\\", 0) != 0)
+            return true;
+    }
     const DWORD attributes = GetFileAttributesW(full.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false; // nothing there yet, or nothing to be looked at: the opener reports it

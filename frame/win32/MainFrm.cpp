@@ -28,18 +28,10 @@ std::wstring Text(UINT nID) {
     return text != nullptr ? Widen(text) : std::wstring();
 }
 
-const CommandEntry<CMainFrame> kCommandMap[] = {
-    {ID_APP_EXIT, &CMainFrame::OnAppExit, nullptr},
-    {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolBar, &CMainFrame::OnUpdateViewToolBar},
-    {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar, &CMainFrame::OnUpdateViewStatusBar},
-    {ID_NEXT_PANE, &CMainFrame::OnNextPaneCmd, nullptr},
-    {ID_PREV_PANE, &CMainFrame::OnNextPaneCmd, nullptr},
-};
-
 // The toolbar strip enlarged by a whole or fractional factor, each pixel a solid block, so
 // that a scaled screen shows the pictures sharp instead of smoothly blown up.
 HIMAGELIST LoadToolBarImages(const ToolBarResource& resource, double scale) {
-    HBITMAP hStrip =
+    auto* hStrip =
         static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (hStrip == nullptr)
@@ -412,37 +404,14 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // ---------------------------------------------------------------------------------------------
 // The frame's own commands
 
-bool CMainFrame::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
+void CMainFrame::CloseFrame() { PostMessageW(m_hWnd, WM_CLOSE, 0, 0); }
 
-bool CMainFrame::OnUpdateCommand(CCmdUI* pCmdUI) {
-    return DispatchUpdate(*this, kCommandMap, pCmdUI);
-}
+bool CMainFrame::IsBarShown(Bar bar) const { return IsWindowVisible(BarWindow(bar)) != FALSE; }
 
-// Closing never asks to save: the document is never changed.
-void CMainFrame::OnAppExit() { PostMessageW(m_hWnd, WM_CLOSE, 0, 0); }
-
-void CMainFrame::OnViewToolBar() {
-    ShowWindow(m_hToolBar, IsWindowVisible(m_hToolBar) ? SW_HIDE : SW_SHOW);
+void CMainFrame::ShowBar(Bar bar, bool bShow) {
+    ShowWindow(BarWindow(bar), bShow ? SW_SHOW : SW_HIDE);
     RecalcLayout();
 }
-
-void CMainFrame::OnViewStatusBar() {
-    ShowWindow(m_hStatusBar, IsWindowVisible(m_hStatusBar) ? SW_HIDE : SW_SHOW);
-    RecalcLayout();
-}
-
-void CMainFrame::OnUpdateViewToolBar(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(true);
-    pCmdUI->SetCheck(IsWindowVisible(m_hToolBar) != FALSE);
-}
-
-void CMainFrame::OnUpdateViewStatusBar(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(true);
-    pCmdUI->SetCheck(IsWindowVisible(m_hStatusBar) != FALSE);
-}
-
-// The window has one pane: there is nowhere to move to.
-void CMainFrame::OnNextPaneCmd() {}
 
 // ---------------------------------------------------------------------------------------------
 // Lock-key indicators

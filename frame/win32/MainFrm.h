@@ -4,13 +4,14 @@
 #pragma once
 
 #include "frame/CommandRouter.h"
+#include "frame/FrameCommands.h"
 #include "platform/win32/ViewWindow.h"
 #include "view/ZeltaroView.h"
 
 #include <map>
 #include <string>
 
-class CMainFrame : public CCmdTarget {
+class CMainFrame : public CFrameCommands {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -31,19 +32,16 @@ public:
     // The toolbar's buttons and the lock keys' panes brought up to date.
     void OnIdle();
 
-    bool OnCommand(UINT nID) override;
-    bool OnUpdateCommand(CCmdUI* pCmdUI) override;
-    void OnAppExit();
-    void OnViewToolBar();
-    void OnViewStatusBar();
-    void OnUpdateViewToolBar(CCmdUI* pCmdUI);
-    void OnUpdateViewStatusBar(CCmdUI* pCmdUI);
-    void OnNextPaneCmd();
-
     // The status bar's panes: the message pane, then the lock-key indicators.
     static const UINT indicators[4];
 
+protected:
+    void CloseFrame() override;
+    bool IsBarShown(Bar bar) const override;
+    void ShowBar(Bar bar, bool bShow) override;
+
 private:
+    HWND BarWindow(Bar bar) const { return bar == Bar::Tool ? m_hToolBar : m_hStatusBar; }
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int OnCreate();
