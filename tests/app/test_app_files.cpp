@@ -5,11 +5,13 @@
 #include "app/qt/ZeltaroDoc.h"
 
 #include <condition_variable>
+#include <functional>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <thread>
 
+#include <dlfcn.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -130,7 +132,32 @@ QByteArray QtWritten(const QString& name) {
     return Contents(dir.filePath("written.conf"));
 }
 
+// Runs once, when armed, as the next rename of the process begins: another process that swaps
+// the file in the moment between Save's first look and its commit, without a race in the test.
+std::function<void()> g_atCommit;
+
 } // namespace
+
+namespace {
+template <typename Function> Function* BeforeRename(const char* name) {
+    if (g_atCommit) {
+        const std::function<void()> swap = std::move(g_atCommit);
+        g_atCommit = nullptr;
+        swap();
+    }
+    return reinterpret_cast<Function*>(::dlsym(RTLD_NEXT, name));
+}
+} // namespace
+
+extern "C" int renameat2(int oldDirFd, const char* oldPath, int newDirFd, const char* newPath,
+                         unsigned int flags) noexcept {
+    return BeforeRename<decltype(renameat2)>("renameat2")(oldDirFd, oldPath, newDirFd, newPath,
+                                                          flags);
+}
+
+extern "C" int rename(const char* oldPath, const char* newPath) noexcept {
+    return BeforeRename<decltype(rename)>("rename")(oldPath, newPath);
+}
 
 class TestAppFiles : public QObject {
     Q_OBJECT
@@ -260,29 +287,46 @@ void TestAppFiles::commandLineEndsTheProgram() {
 }
 
 void TestAppFiles::saveRefusesWhatIsNotAFile_data() {
-    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("node");    // what is at the name when Save looks, if anything
+    QTest::addColumn<bool>("swappedFifo"); // a FIFO takes the file's place as Save commits
     for (const char* node :
          {"device", "fifo", "socket", "folder", "link to device", "link to fifo", "link to folder"})
-        QTest::newRow(node) << node;
+        QTest::newRow(node) << node << false;
+    QTest::newRow("file, FIFO swapped in") << "file" << true;
+    QTest::newRow("link to a file, FIFO swapped in") << "link to file" << true;
+    QTest::newRow("new name, FIFO swapped in") << "" << true;
 }
 
 // Save would put a regular file in place of the node: it says why not, naming the file, and
-// leaves the node and the document as they were.
+// leaves the node and the document as they were, also when the node takes the file's place in
+// the moment between Save's first look and its commit.
 void TestAppFiles::saveRefusesWhatIsNotAFile() {
     QFETCH(QString, node);
+    QFETCH(bool, swappedFifo);
     QTemporaryDir dir;
     const QString path = dir.filePath("node");
-    if (!MakeNode(node, path))
+    if (!node.isEmpty() && !MakeNode(node, path))
         QSKIP("this account may not make the node");
-    const QString identity = Identity(path);
+    QString identity = Identity(path);
+    if (swappedFifo) {
+        g_atCommit = [&] {
+            const QString target = QFileInfo(path).isSymLink() ? path + ".target" : path;
+            QVERIFY(!QFile::exists(target) || QFile::remove(target));
+            QVERIFY(MakeNode("fifo", target));
+            identity = Identity(path);
+        };
+    }
     RunningApp run;
     QVERIFY(run.Start());
     ModalHand hand;
     hand.okBoxes = true;
     QVERIFY(!run.app.Document()->DoSave(path));
+    QVERIFY(!g_atCommit);
     QCOMPARE(hand.boxes, QStringList("Zeltaro: Файлът „" + path +
                                      "“ не може да бъде записан.\nне е обикновен файл"));
     QCOMPARE(Identity(path), identity);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(dir.path()).entryList(all), QDir(dir.path()).entryList({"node*"}, all));
     QCOMPARE(run.frame->windowTitle(), QString("Untitled - Zeltaro"));
     QCOMPARE(run.app.RecentFiles().Files(), QStringList());
 }
