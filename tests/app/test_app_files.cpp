@@ -218,7 +218,7 @@ void TestAppFiles::commandLineEndsTheProgram_data() {
     QTest::addColumn<QString>("errors"); // %1 stands for the node's path
     const QString notAFile =
         "^zeltaro: файлът „%1“ не може да бъде отворен: не е обикновен файл\n$";
-    const QString usage = "^Употреба: \\S*zeltaro \\[опции\\] \\[файл\\]\n.*-v, --version";
+    const QString usage = "^Употреба: \\S*zeltaro \\[опции\\] \\[файл\\]\n.*-reverse.*-v, --version.*„--“";
     const QString version = "^Zeltaro 1\\.0\\.0\\.1\n$";
     QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << usage << "^$";
     QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << usage << "^$";
