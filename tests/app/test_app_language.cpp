@@ -1,7 +1,7 @@
 // The program on desktops in other languages: the texts that Qt supplies, and the direction of
 // its dialogs, follow the desktop; the game's own texts, its menus' keys included, and the
 // left-to-right layout of its windows stay as they are, unless Qt's -reverse asks otherwise.
-#include "AppDriver.h"
+#include "support/RunningApp.h"
 
 #include <cstdio>
 #include <cstdlib>
