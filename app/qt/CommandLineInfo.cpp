@@ -51,10 +51,10 @@ CCommandLineInfo Mistake(const QString& what) {
 CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
     const ParserWords words;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Вземайте предмети от дъската на ред с компютъра; печели четният брой "
-                       "накрая.\n\nПриема и общите опции на програмите с Qt, например -platform ИМЕ,\n"
-                       "-style ИМЕ и -reverse (прозорецът отдясно наляво)."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Вземайте предмети от дъската на ред с компютъра; печели четният брой "
+        "накрая.\n\nПриема и общите опции на програмите с Qt, например -platform ИМЕ,\n"
+        "-style ИМЕ и -reverse (прозорецът отдясно наляво)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Показва тази помощ."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -20,7 +20,8 @@ namespace {
 // free, so that an earlier copy is never written over.
 constexpr int kKeptCopies = 9;
 QString KeptName(const QString& path, int n) {
-    return path + QStringLiteral(".unreadable") + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
+    return path + QStringLiteral(".unreadable") +
+           (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
 }
 
 QByteArray ReadAll(const QString& path) {

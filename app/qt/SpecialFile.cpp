@@ -44,8 +44,8 @@ QByteArray WriteBeside(const QByteArray& target, const QByteArray& content, cons
                        QString* pError) {
     const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).path());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = folder + "/.zeltaro-save-" +
-                                QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        QByteArray name = folder + "/.zeltaro-save-" +
+                          QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST)
             continue;
@@ -101,8 +101,8 @@ bool CommitOver(const QByteArray& temp, const QByteArray& target, const struct s
     }
     if (errno != EINVAL && errno != ENOSYS)
         return false;
-    return ::lstat(target.constData(), &out) == 0 && S_ISREG(out.st_mode) &&
-           SameFile(out, first) && ::rename(temp.constData(), target.constData()) == 0;
+    return ::lstat(target.constData(), &out) == 0 && S_ISREG(out.st_mode) && SameFile(out, first) &&
+           ::rename(temp.constData(), target.constData()) == 0;
 }
 
 // The commit to a free name, which fails as a whole when anything has taken the name since.
@@ -110,7 +110,8 @@ bool CommitNew(const QByteArray& temp, const QByteArray& target) {
     if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return true;
-    return (errno == EINVAL || errno == ENOSYS) && ::link(temp.constData(), target.constData()) == 0;
+    return (errno == EINVAL || errno == ENOSYS) &&
+           ::link(temp.constData(), target.constData()) == 0;
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 #include "support/RunningApp.h"
 
 #include <condition_variable>
-#include <functional>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -218,7 +218,8 @@ void TestAppFiles::commandLineEndsTheProgram_data() {
     QTest::addColumn<QString>("errors"); // %1 stands for the node's path
     const QString notAFile =
         "^zeltaro: файлът „%1“ не може да бъде отворен: не е обикновен файл\n$";
-    const QString usage = "^Употреба: \\S*zeltaro \\[опции\\] \\[файл\\]\n.*-reverse.*-v, --version.*„--“";
+    const QString usage =
+        "^Употреба: \\S*zeltaro \\[опции\\] \\[файл\\]\n.*-reverse.*-v, --version.*„--“";
     const QString version = "^Zeltaro 1\\.0\\.0\\.1\n$";
     QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << usage << "^$";
     QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << usage << "^$";
@@ -289,7 +290,7 @@ void TestAppFiles::commandLineEndsTheProgram() {
 }
 
 void TestAppFiles::saveRefusesWhatIsNotAFile_data() {
-    QTest::addColumn<QString>("node");    // what is at the name when Save looks, if anything
+    QTest::addColumn<QString>("node");     // what is at the name when Save looks, if anything
     QTest::addColumn<bool>("swappedFifo"); // a FIFO takes the file's place as Save commits
     for (const char* node :
          {"device", "fifo", "socket", "folder", "link to device", "link to fifo", "link to folder"})
@@ -357,13 +358,14 @@ void TestAppFiles::settingsFileIsNeverLostNorWaitedOn_data() {
         << "link to file" << valid << false << "" << QStringList("/old") << true;
     QTest::newRow("binary line") << "" << binary << false << kept << QStringList() << true;
     QTest::newRow("stray word") << "" << word << false << kept << QStringList("/old") << true;
-    QTest::newRow("kept copy in the way") << "" << word << true << QString(kept).replace(
-        "unreadable“", "unreadable.2“") << QStringList("/old") << true;
+    QTest::newRow("kept copy in the way")
+        << "" << word << true << QString(kept).replace("unreadable“", "unreadable.2“")
+        << QStringList("/old") << true;
     // Names that Qt writes in quotes, or as they are: its own file is read whole.
     const std::pair<const char*, const char16_t*> odd[] = {
         {"ends in \\ and holds ,", u"/a,b\\"}, {"ends in \\ and holds ;", u"/a;b\\"},
         {"ends in \\ and holds =", u"/a=b\\"}, {"holds U+007F", u"/a\x7fz"},
-        {"holds U+0085", u"/a\x85z"},           {"holds U+009B", u"/a\x9bz"}};
+        {"holds U+0085", u"/a\x85z"},          {"holds U+009B", u"/a\x9bz"}};
     for (const auto& [tag, name] : odd) {
         QTest::newRow(tag) << "" << QtWritten(QString::fromUtf16(name)) << false << ""
                            << QStringList(QString::fromUtf16(name)) << true;
@@ -416,8 +418,8 @@ void TestAppFiles::settingsFileIsNeverLostNorWaitedOn() {
         QCOMPARE(Identity(m_settings), identity);
     }
     // The next start finds the file as this one left it and says nothing of a file it wrote.
-    const QStringList again = written ? QStringList{QString(), document} + remembered
-                                      : QStringList(told);
+    const QStringList again =
+        written ? QStringList{QString(), document} + remembered : QStringList(told);
     QCOMPARE(start(QStringList("zeltaro")), again);
     QByteArrayList copies;
     for (const QString& copy : QDir(QFileInfo(m_settings).path()).entryList({"*.unreadable*"}))
