@@ -180,6 +180,11 @@ void TestAppLanguage::gameStaysAsItIsQtFollowsTheDesktop() {
         directions << (painted == Qt::RightToLeft ? "RTL" : "LTR");
     QCOMPARE(directions, QStringList({gameDirection, gameDirection, gameDirection, qtDirection,
                                       gameDirection}));
+    // The board's labels are painted the window's way, whatever the application's.
+    run.PressKey(ID_GAME_START);
+    const QImage board = run.frame->ViewWindow()->grab().toImage();
+    QGuiApplication::setLayoutDirection(gameDirection == "RTL" ? Qt::RightToLeft : Qt::LeftToRight);
+    QCOMPARE(run.frame->ViewWindow()->grab().toImage(), board);
 }
 
 QTEST_MAIN(TestAppLanguage)
