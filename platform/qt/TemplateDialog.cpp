@@ -5,6 +5,7 @@
 #include "platform/Dialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -85,6 +86,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
         else if (widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::ClickFocus);
     }
+    LinkForReaders();
     ChainTabStops();
     FillLists(tmpl);
 }
@@ -218,6 +220,43 @@ QWidget* TemplateDialog::CreateIcon(const DialogControl& control, const QIcon& i
 
 void TemplateDialog::PlaceControl(QWidget* widget, const DialogControl& control) {
     widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));
+}
+
+// A screen reader reads a list with the text above it, and a radio button as one of the group
+// box around it: the text becomes the list's buddy, the box the button's parent. Nothing moves.
+void TemplateDialog::LinkForReaders() {
+    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
+        QLabel* above = nullptr;
+        for (QLabel* label : labels) {
+            const QRect r = label->geometry();
+            if (r.left() <= box->x() && box->x() <= r.right() && r.bottom() < box->y() &&
+                (above == nullptr || r.bottom() > above->geometry().bottom()))
+                above = label;
+        }
+        if (above != nullptr)
+            above->setBuddy(box);
+        // A reader hears the entry a closed list moves to as the focus coming to it in the list,
+        // and the entry chosen as the list's description when the focus comes to the list.
+        connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+            if (box->hasFocus() && index >= 0) {
+                QAccessibleEvent entry(box->view(), QAccessible::Focus);
+                entry.setChild(index);
+                QAccessible::updateAccessibility(&entry);
+            }
+            box->setAccessibleDescription(box->currentText());
+        });
+    }
+    for (QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        for (QRadioButton* button : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (!group->geometry().contains(button->geometry()))
+                continue;
+            const QPoint inside = button->pos() - group->pos();
+            button->setParent(group);
+            button->move(inside);
+            button->show();
+        }
+    }
 }
 
 void TemplateDialog::ChainTabStops() {
