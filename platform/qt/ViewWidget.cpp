@@ -60,6 +60,9 @@ int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, w
 
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // A painter sets its texts the application's way; the labels go the view's, so that their
+    // colons stay after them where the desktop's language reads right to left.
+    painter.setLayoutDirection(layoutDirection());
     QtDC dc(painter);
     m_view.OnDraw(&dc);
 }
