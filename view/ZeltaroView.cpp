@@ -1,6 +1,5 @@
-// The game's commands: settings, Start, Play with the marking step, the board's clicks and
-// Back, New game and the command flags; painting; the keys and what a screen reader reads;
-// the invariants.
+// The game's commands: settings, Start, Play, the board's clicks and Back, New game and the
+// command flags; painting; the keys and what a screen reader reads; the invariants.
 #include "ZeltaroView.h"
 
 #include "dialogs/ZeltaroDialog.h"
@@ -57,14 +56,6 @@ const CommandEntry<CZeltaroView> kCommandMap[] = {
 CZeltaroView::CZeltaroView() {
     for (GameItem& item : m_items)
         item = GameItem{0, GRAY_BRUSH};
-}
-
-CRect CZeltaroView::ItemRect(int k) {
-    const int row = (k - 1) / kItemsPerRow;
-    const int column = (k - 1) % kItemsPerRow;
-    const int left = 50 + 55 * column;
-    const int top = 70 + 55 * row;
-    return CRect(left, top, left + 50, top + 50);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -127,16 +118,8 @@ void CZeltaroView::OnStart() {
     m_bEnableNew = true;
     m_bEnableUndo = true;
     m_nTurn = m_nOrder; // first: the player's turn; second: the computer's, for its opening
-
-    if (m_nMode == kModeFirstPlayerWins) {
-        m_bFirstReply = true;
-        m_bRandomPhase = true;
-    } else if (m_nMode == kModeSecondComputerWins) {
-        ComputedOpening();
-    } else if (m_nMode == kModeSecondPlayerWins) {
-        RandomOpening();
-    }
-    m_cursor.BeginTurn(*this);
+    ComputerOpening();
+    m_cursor.BeginTurn(*this, CursorBoard());
     Invalidate(true);
 }
 
@@ -154,31 +137,6 @@ void CZeltaroView::SetDefaults() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The computer's marking step
-
-void CZeltaroView::MarkComputerTake() {
-    if (m_nTurn == kComputerTurn) {
-        m_nComputerAsked = m_nComputerTake;
-        // The walk runs to the end, also once the take is used up.
-        for (int k = 1; k <= m_nTotal; ++k) {
-            m_rectItem = ItemRect(k);
-            GameItem& item = Item(k);
-            if (item.nTaken == 0 && m_nComputerTake > 0) {
-                TakeOffBoard(item);
-                --m_nComputerTake;
-                InvalidateRect(&m_rectItem, true);
-            }
-        }
-        // Credit only what was actually taken off; the rest of the take stays unmarked.
-        if (m_nComputerTake <= 0)
-            m_nComputerHeld += m_nComputerAsked;
-        else
-            m_nComputerHeld += m_nComputerAsked - m_nComputerTake;
-    }
-    InvalidateRect(&m_rectScore, true);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Play
 
 void CZeltaroView::OnPlay() {
@@ -188,21 +146,13 @@ void CZeltaroView::OnPlay() {
         ComputerMove();
         m_nPlayerHeld += m_nSelected;
         m_nSelected = 0;
-        m_cursor.BeginTurn(*this);
+        m_cursor.BeginTurn(*this, CursorBoard());
         if (m_nRemaining > 0)
             m_nTurn = kPlayerTurn;
         else
             GameOver();
     }
     InvalidateRect(&m_rectScore, true);
-}
-
-void CZeltaroView::CarryOutTake(bool bEndRandomPhase) {
-    m_nRemaining = m_nRemaining - m_nSelected - m_nComputerTake;
-    m_nTurn = kComputerTurn;
-    if (bEndRandomPhase)
-        m_bRandomPhase = false;
-    MarkComputerTake();
 }
 
 // N is odd and every item is held by one side, so the player's parity decides alone.
@@ -281,7 +231,7 @@ void CZeltaroView::OnNewGame() {
     m_bEnableUndo = false;
     m_nComputerHeld = 0;
     m_nPlayerHeld = 0;
-    m_cursor.BeginTurn(*this);
+    m_cursor.BeginTurn(*this, CursorBoard());
     Invalidate(true);
 }
 
@@ -322,8 +272,16 @@ void CZeltaroView::DrawNumber(CDC* pDC, int x, int y, int nValue) {
 // ---------------------------------------------------------------------------------------------
 // The keyboard and assistive technology
 
+// The keys play only in the player's turn.
 void CZeltaroView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
-    m_cursor.OnKeyDown(*this, nChar);
+    if (m_nTurn == kPlayerTurn)
+        PressItem(m_cursor.OnKeyDown(*this, CursorBoard(), nChar));
+}
+
+// Exactly a click at the centre of the item's square, whatever the square holds now.
+void CZeltaroView::PressItem(int k) {
+    if (k != 0)
+        OnLButtonDown(MK_LBUTTON, ItemCentre(k));
 }
 
 // The texts as painted, and each item by its number: an item reads as on the board exactly
@@ -361,9 +319,13 @@ std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
     return children;
 }
 
+// Pressing an item takes it as Space would: the cursor moves there and presses.
 void CZeltaroView::OnAccessibleAction(int nKey) {
-    if (nKey > kFirstItemKey)
-        m_cursor.PressItem(*this, nKey - kFirstItemKey);
+    const int k = nKey - kFirstItemKey;
+    if (m_nTurn != kPlayerTurn || k < 1 || k > m_nTotal)
+        return;
+    m_cursor.MoveTo(*this, k);
+    PressItem(k);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,8 +1,8 @@
 // The command line and the files the program touches: the document it opens and saves, and the
 // settings file it reads and writes. What is not a regular file is refused without blocking and
 // left exactly as it was; a settings file that Qt cannot read is kept before it is written over.
-#include "AppDriver.h"
 #include "app/qt/ZeltaroDoc.h"
+#include "support/RunningApp.h"
 
 #include <condition_variable>
 #include <cstdio>

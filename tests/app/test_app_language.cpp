@@ -1,6 +1,6 @@
 // The program on a Bulgarian desktop: the texts that Qt supplies follow the desktop, the
 // game's own texts stay as they are.
-#include "AppDriver.h"
+#include "support/RunningApp.h"
 
 #include <cstdlib>
 

@@ -2,36 +2,19 @@
 // restored from the picture the window underneath last painted, unless the program paints it
 // again: the settings dialog at launch has to leave the first-move line and the grey discs
 // where it lay, while the rest of the board stays as it was until Start.
-#include "AppDriver.h"
+#include "support/RunningApp.h"
 
 namespace {
 
-const QColor kGrey(128, 128, 128);
-const QColor kWhite(255, 255, 255);
-
-// Where the first-move line's first letter lies, and item k's centre, in the view's pixels.
+// Where the first-move line's first letter lies, in the view's pixels.
 const QPoint kFirstLetter(14, 17);
-QPoint ItemCentre(int k) {
-    const CRect r = CZeltaroView::ItemRect(k);
-    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-bool HasInk(const QImage& screen, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (screen.pixelColor(x, y).lightness() < 128)
-                return true;
-        }
-    }
-    return false;
-}
 
 // The line when its first letter shows, then each disc's centre: G grey, W white, ? neither.
 QString Shown(const QImage& screen, const QWidget* view, int nItems) {
     QString shown =
         HasInk(screen, QRect(view->mapToGlobal(kFirstLetter), QSize(8, 8))) ? "line " : "";
     for (int k = 1; k <= nItems; ++k) {
-        const QColor c = screen.pixelColor(view->mapToGlobal(ItemCentre(k)));
+        const QColor c = screen.pixelColor(view->mapToGlobal(ToQPoint(ItemCentre(k))));
         shown += c == kGrey ? 'G' : c == kWhite ? 'W' : '?';
     }
     return shown;
@@ -41,7 +24,7 @@ QString Shown(const QImage& screen, const QWidget* view, int nItems) {
 QString Expected(const QRect& covered, const QWidget* view, int nItems) {
     QString shown = covered.contains(view->mapToGlobal(kFirstLetter)) ? "line " : "";
     for (int k = 1; k <= nItems; ++k)
-        shown += covered.contains(view->mapToGlobal(ItemCentre(k))) ? 'G' : 'W';
+        shown += covered.contains(view->mapToGlobal(ToQPoint(ItemCentre(k)))) ? 'G' : 'W';
     return shown;
 }
 
