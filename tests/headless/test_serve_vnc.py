@@ -37,7 +37,7 @@ def children(pid):
                 # The parent's id follows the state, after the command's name in parentheses.
                 if int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
                     found.append(int(entry))
-        except FileNotFoundError:  # ended meanwhile
+        except (FileNotFoundError, ProcessLookupError):  # ended meanwhile
             pass
     return found
 
@@ -185,8 +185,12 @@ class Run:
         """The run's parts by name: the server, the window manager, the bus and the game."""
         deadline = time.monotonic() + 30
         while time.monotonic() < deadline:
-            pids = children(self.script)
-            names = {process_file(pid, "cmdline")[0]: pid for pid in pids if alive(pid)}
+            names = {}
+            for pid in filter(alive, children(self.script)):
+                try:
+                    names[process_file(pid, "cmdline")[0]] = pid
+                except (OSError, IndexError):  # ended, or between fork and exec
+                    pass
             if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys():
                 return names
             time.sleep(0.1)
