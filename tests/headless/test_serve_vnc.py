@@ -201,7 +201,11 @@ class Run:
 
     def caption(self, name):
         """The top of the frame the window manager put round the window titled so, in pixels."""
-        window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
+        # A window that closes while xdotool walks the tree ends its search with nothing.
+        deadline = time.monotonic() + 30
+        window = ""
+        while not window and time.monotonic() < deadline:
+            window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
         extents = self.x_client(["xprop", "-id", window.split()[0], "_NET_FRAME_EXTENTS"])
         return int(extents.stdout.decode().split("=")[1].split(",")[2])
 
