@@ -1,5 +1,5 @@
-# The Debian package: what `cpack` builds from the install rules, installed under /usr.
-set(CPACK_GENERATOR DEB)
+# The package that `cpack` builds from the install rules: on Windows a zip, on Linux a Debian
+# package installed under /usr.
 set(CPACK_PACKAGE_NAME zeltaro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zeltaro team")
@@ -10,11 +10,25 @@ set(CPACK_PACKAGE_DESCRIPTION
 from one to M of them in turn, and when the board is empty the side that holds
 an even number of items wins. The computer never misses a forced win.
 The game's own texts are in Bulgarian.")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    # Unpacked anywhere, the program finds its rules beside itself.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+    install(TARGETS zeltaro RUNTIME DESTINATION .)
+    install(FILES ${PROJECT_SOURCE_DIR}/app/HelpZeltaro.txt ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION .)
+    include(CPack)
+    return()
+endif()
+
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The install rules see /usr as their prefix, as the menu entry names the program's path in it.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -25,6 +25,7 @@ public:
     static int Neighbour(const Board& board, int k, Direction direction);
 
     int Item() const { return m_nItem; }
+    bool HasFocus() const { return m_bFocus; }
     // Drawn only while the view has the focus, once an arrow key has been pressed this turn.
     bool IsDrawn() const { return m_bFocus && m_bShown; }
 

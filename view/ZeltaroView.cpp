@@ -5,6 +5,7 @@
 #include "dialogs/ZeltaroDialog.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -31,9 +32,17 @@ constexpr int kTotalsX = 460;
 constexpr int kFirstLineY = 10;
 constexpr int kSecondLineY = 30;
 
+const char kBoardName[] = "Дъска";
 const char kItemName[] = "Предмет ";
 const char kOnBoard[] = ", на дъската";
 const char kOffBoard[] = ", взет";
+// The news a screen reader tells of each change.
+const char kTakenNews[] = "Взет предмет ";
+const char kBackNews[] = "Върнат предмет ";
+const char kThisTurnNews[] = "Взети ";
+const char kOfNews[] = " от ";
+const char kComputerTookNews[] = "Компютърът взе ";
+const char kLeftNews[] = "Остават ";
 
 // The keys by which a screen reader tells the parts of the picture apart.
 constexpr int kFirstMoveKey = 1;
@@ -120,6 +129,7 @@ void CZeltaroView::OnStart() {
     m_nTurn = m_nOrder; // first: the player's turn; second: the computer's, for its opening
     ComputerOpening();
     m_cursor.BeginTurn(*this, CursorBoard());
+    m_sNews = StartNews();
     Invalidate(true);
 }
 
@@ -143,9 +153,11 @@ void CZeltaroView::OnPlay() {
     if (m_nSelected == 0 && m_nTurn == kPlayerTurn) {
         MessageBox(kNothingTaken, kNothingTakenCaption, MB_OK);
     } else {
+        const int nComputerHeld = m_nComputerHeld;
         ComputerMove();
         m_nPlayerHeld += m_nSelected;
         m_nSelected = 0;
+        m_sNews = PlayNews(m_nComputerHeld - nComputerHeld);
         m_cursor.BeginTurn(*this, CursorBoard());
         if (m_nRemaining > 0)
             m_nTurn = kPlayerTurn;
@@ -180,6 +192,7 @@ void CZeltaroView::OnLButtonDown(UINT nFlags, CPoint point) {
                 if (m_rectItem.PtInRect(point) && item.nTaken == 0) {
                     TakeOffBoard(item);
                     ++m_nSelected;
+                    m_sNews = TakeNews(k);
                     InvalidateRect(&m_rectItem, true);
                 }
             }
@@ -204,6 +217,7 @@ void CZeltaroView::OnEditUndo() {
         if (item.nTaken == 1) {
             PutOnBoard(item);
             --m_nSelected;
+            m_sNews = kBackNews + std::to_string(k) + ". " + TakeNews(0);
             InvalidateRect(&m_rectItem, true);
             return;
         }
@@ -232,6 +246,7 @@ void CZeltaroView::OnNewGame() {
     m_nComputerHeld = 0;
     m_nPlayerHeld = 0;
     m_cursor.BeginTurn(*this, CursorBoard());
+    m_sNews.clear();
     Invalidate(true);
 }
 
@@ -272,8 +287,10 @@ void CZeltaroView::DrawNumber(CDC* pDC, int x, int y, int nValue) {
 // ---------------------------------------------------------------------------------------------
 // The keyboard and assistive technology
 
-// The keys play only in the player's turn.
+// F5 asks for the state again; any other key ends the news of the last change. The keys play
+// only in the player's turn.
 void CZeltaroView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
+    m_sNews = nChar == VK_F5 ? StateNews() : std::string();
     if (m_nTurn == kPlayerTurn)
         PressItem(m_cursor.OnKeyDown(*this, CursorBoard(), nChar));
 }
@@ -284,27 +301,63 @@ void CZeltaroView::PressItem(int k) {
         OnLButtonDown(MK_LBUTTON, ItemCentre(k));
 }
 
+std::string CZeltaroView::StartNews() const {
+    std::string news = std::string(m_nOrder == 0 ? kPlayerFirst : kPlayerSecond) + ". " +
+                       kMaxTakeLabel + std::to_string(m_nMaxTake) + ".";
+    if (m_nComputerHeld > 0)
+        news += " " + PlayNews(m_nComputerHeld);
+    return news;
+}
+
+std::string CZeltaroView::PlayNews(int nComputerTook) const {
+    return kComputerTookNews + std::to_string(nComputerTook) + ". " + StateNews();
+}
+
+// This turn's take against M, and the item taken when it is not the one the reader is on.
+std::string CZeltaroView::TakeNews(int k) const {
+    std::string news = kThisTurnNews + std::to_string(m_nSelected) + kOfNews +
+                       std::to_string(m_nMaxTake) + ".";
+    return k != 0 && k != ReaderFocus() ? kTakenNews + std::to_string(k) + ". " + news : news;
+}
+
+std::string CZeltaroView::StateNews() const {
+    std::string news = std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld) +
+                       ". " + kComputerHeldLabel + " " + std::to_string(m_nComputerHeld) + ". " +
+                       kLeftNews + std::to_string(std::max(0, Left())) + ".";
+    return m_nTurn == kPlayerTurn ? news + " " + TakeNews(0) : news;
+}
+
+// The item a screen reader is on: the cursor's, while the view has the focus and a game runs.
+int CZeltaroView::ReaderFocus() const {
+    return m_cursor.HasFocus() && m_nTurn != kNoGame ? m_cursor.Item() : 0;
+}
+
+std::string CZeltaroView::GetAccessibleName() const { return kBoardName; }
+
+// The news goes with the board itself while no item has the focus, as after the last move.
+std::string CZeltaroView::GetAccessibleDescription() const {
+    return ReaderFocus() == 0 ? m_sNews : std::string();
+}
+
 // The texts as painted, and each item by its number: an item reads as on the board exactly
 // while it is painted grey.
 std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
     std::vector<CAccessibleChild> children;
-    auto text = [&](int nKey, int x, int y, std::string name, int nValue) {
+    auto text = [&](int nKey, int x, int y, std::string name) {
         CAccessibleChild child;
         child.nKey = nKey;
         child.name = std::move(name);
-        child.nValue = nValue;
         child.rect = CRect(x, y, x, y);
         children.push_back(child);
     };
     if (m_nOrder == 0 || m_nOrder == 1)
-        text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond, -1);
+        text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond);
     if (m_bStarted) {
-        text(kMaxTakeKey, kLeftX, kSecondLineY, kMaxTakeLabel + std::to_string(m_nMaxTake), -1);
+        text(kMaxTakeKey, kLeftX, kSecondLineY, kMaxTakeLabel + std::to_string(m_nMaxTake));
         text(kPlayerHeldKey, kTotalsX, kFirstLineY,
-             std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld), m_nPlayerHeld);
+             std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld));
         text(kComputerHeldKey, kTotalsX, kSecondLineY,
-             std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld),
-             m_nComputerHeld);
+             std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld));
     }
     for (int k = 1; k <= m_nTotal; ++k) {
         CAccessibleChild item;
@@ -312,7 +365,8 @@ std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
         item.kind = CAccessibleChild::kItem;
         item.bAvailable = Item(k).nBrush == GRAY_BRUSH;
         item.name = kItemName + std::to_string(k) + (item.bAvailable ? kOnBoard : kOffBoard);
-        item.bFocused = m_cursor.IsDrawn() && m_cursor.Item() == k;
+        item.bFocused = ReaderFocus() == k;
+        item.description = item.bFocused ? m_sNews : std::string();
         item.rect = ItemRect(k);
         children.push_back(item);
     }

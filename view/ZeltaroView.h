@@ -77,6 +77,8 @@ public:
     void OnSetFocus() override { m_cursor.SetFocus(*this, true); }
     void OnKillFocus() override { m_cursor.SetFocus(*this, false); }
     void OnMouseDown() override { m_cursor.Hide(*this); }
+    std::string GetAccessibleName() const override;
+    std::string GetAccessibleDescription() const override;
     std::vector<CAccessibleChild> GetAccessibleChildren() const override;
     void OnAccessibleAction(int nKey) override;
     const CBoardCursor& Cursor() const { return m_cursor; }
@@ -166,6 +168,15 @@ private:
     // Takes item k as a click at its centre does; 0 takes nothing.
     void PressItem(int k);
 
+    // What a screen reader is told of each change, and where.
+    std::string StartNews() const;
+    std::string PlayNews(int nComputerTook) const;
+    std::string TakeNews(int k) const;
+    std::string StateNews() const;
+    int ReaderFocus() const;
+
     Runtime* m_pRuntime = &Runtime::System();
     CBoardCursor m_cursor;
+    // The news of the last change, told with the item under the cursor until the cursor moves.
+    std::string m_sNews;
 };

@@ -37,6 +37,10 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    // Qt asks whether a screen reader is on only as it starts; with the bridge kept on, one that
+    // comes later is heard too. It sends nothing while no reader listens.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication qtApp(argc, argv);
 
     QtShell shell;

@@ -70,14 +70,6 @@ QRect ToolBarCell(UINT nID) {
     return QRect(image * toolBar->cxButton, 0, toolBar->cxButton, toolBar->cyButton);
 }
 
-const CommandEntry<CMainFrame> kCommandMap[] = {
-    {ID_APP_EXIT, &CMainFrame::OnAppExit, nullptr},
-    {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolBar, &CMainFrame::OnUpdateViewToolBar},
-    {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar, &CMainFrame::OnUpdateViewStatusBar},
-    {ID_NEXT_PANE, &CMainFrame::OnNextPaneCmd, nullptr},
-    {ID_PREV_PANE, &CMainFrame::OnNextPaneCmd, nullptr},
-};
-
 } // namespace
 
 const UINT CMainFrame::indicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
@@ -147,6 +139,8 @@ void CMainFrame::CreateMenu() {
         return;
     for (const MenuPopup& popup : menu->popups) {
         QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        // A menu is a window of its own, which would take the application's direction.
+        pMenu->setLayoutDirection(layoutDirection());
         // The items are greyed or enabled as the menu opens.
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         for (const MenuItem& item : popup.items) {
@@ -165,6 +159,8 @@ bool CMainFrame::CreateToolBar(const QPixmap& toolBarImages) {
         return false;
 
     m_wndToolBar = new QToolBar(this);
+    // Afloat, the bar is a window of its own, which would take the application's direction.
+    m_wndToolBar->setLayoutDirection(layoutDirection());
     m_wndToolBar->setObjectName(QStringLiteral("AFX_IDW_TOOLBAR"));
     m_wndToolBar->setWindowTitle(Text(AFX_IDS_APP_TITLE));
     m_wndToolBar->setIconSize(QSize(resource->cxButton, resource->cyButton));
@@ -262,31 +258,15 @@ void CMainFrame::UpdateCommandUI() {
     }
 }
 
-bool CMainFrame::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }
-
-bool CMainFrame::OnUpdateCommand(CCmdUI* pCmdUI) {
-    return DispatchUpdate(*this, kCommandMap, pCmdUI);
-}
-
-void CMainFrame::OnAppExit() { close(); }
-
 // The bars exist once the window is created, which is when commands begin to come.
-void CMainFrame::OnViewToolBar() { m_wndToolBar->setHidden(!m_wndToolBar->isHidden()); }
-
-void CMainFrame::OnViewStatusBar() { m_wndStatusBar->setHidden(!m_wndStatusBar->isHidden()); }
-
-void CMainFrame::OnUpdateViewToolBar(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(true);
-    pCmdUI->SetCheck(m_wndToolBar != nullptr && !m_wndToolBar->isHidden());
+bool CMainFrame::IsBarShown(Bar bar) const {
+    const QWidget* pBar = bar == Bar::Tool ? static_cast<QWidget*>(m_wndToolBar) : m_wndStatusBar;
+    return pBar != nullptr && !pBar->isHidden();
 }
 
-void CMainFrame::OnUpdateViewStatusBar(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(true);
-    pCmdUI->SetCheck(m_wndStatusBar != nullptr && !m_wndStatusBar->isHidden());
+void CMainFrame::ShowBar(Bar bar, bool bShow) {
+    (bar == Bar::Tool ? static_cast<QWidget*>(m_wndToolBar) : m_wndStatusBar)->setHidden(!bShow);
 }
-
-// The window has one pane: there is nowhere to move to.
-void CMainFrame::OnNextPaneCmd() {}
 
 // The bars are shown and hidden from the view menu alone: a right click on them opens nothing.
 QMenu* CMainFrame::createPopupMenu() { return nullptr; }

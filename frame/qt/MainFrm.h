@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/CommandRouter.h"
+#include "frame/FrameCommands.h"
 #include "platform/Commands.h"
 #include "view/ZeltaroView.h"
 
@@ -19,7 +20,7 @@ class QStatusBar;
 class QToolBar;
 class ViewWidget;
 
-class CMainFrame : public QMainWindow, public CCmdTarget {
+class CMainFrame : public QMainWindow, public CFrameCommands {
     Q_OBJECT
 
 public:
@@ -62,20 +63,13 @@ public:
     // Reads the lock keys' state into the CAP, NUM and SCRL panes.
     void UpdateLockIndicators();
 
-    // The frame's own commands: Exit, the two bar toggles and the pane keys.
-    bool OnCommand(UINT nID) override;
-    bool OnUpdateCommand(CCmdUI* pCmdUI) override;
-    void OnAppExit();
-    void OnViewToolBar();
-    void OnViewStatusBar();
-    void OnUpdateViewToolBar(CCmdUI* pCmdUI);
-    void OnUpdateViewStatusBar(CCmdUI* pCmdUI);
-    void OnNextPaneCmd();
-
     // The status bar's panes: the message pane, then the lock-key indicators.
     static const UINT indicators[4];
 
 protected:
+    void CloseFrame() override { close(); }
+    bool IsBarShown(Bar bar) const override;
+    void ShowBar(Bar bar, bool bShow) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

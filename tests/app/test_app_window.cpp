@@ -18,18 +18,6 @@ private slots:
 
 namespace {
 
-// The menu's resource table as the player should read it: each pop-up's text, then its items
-// with their keys after a tab, a separator as "-".
-QStringList MenuTable() {
-    QStringList texts;
-    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
-        texts << QString::fromUtf8(popup.text) + ':';
-        for (const MenuItem& item : popup.items)
-            texts << (item.nID == ID_SEPARATOR ? "-" : QString::fromUtf8(item.text));
-    }
-    return texts;
-}
-
 // Every command on the menu, in menu order, with its item's text.
 std::vector<std::pair<UINT, QString>> MenuCommands() {
     std::vector<std::pair<UINT, QString>> commands;

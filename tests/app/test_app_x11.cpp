@@ -46,9 +46,14 @@ private slots:
     void settingsDialogLeavesItsPlacePainted() {
         QFETCH(QString, button);
         QFETCH(int, items);
+        // A desktop that gives inactive windows colours of their own.
+        QPalette desktop = QApplication::palette();
+        desktop.setColor(QPalette::Inactive, QPalette::Highlight, Qt::red);
+        QApplication::setPalette(desktop);
         RunningApp run;
         QVERIFY(run.Start());
-        const QWidget* view = run.frame->ViewWindow();
+        QWidget* view = run.frame->ViewWindow();
+        view->setFocus(Qt::TabFocusReason); // where the player usually leaves it
         QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, 25),
                      QString(25, 'W'));
         ModalHand hand;
@@ -61,6 +66,15 @@ private slots:
         run.PressKey(ID_GAME_SETTINGS);
         QVERIFY(hand.Done() && hand.unexpected.isEmpty());
         QCOMPARE(run.View().m_nTotal, items);
+        // The template puts the dialog at the top left of the window's client area, which
+        // begins below the menu bar.
+        QCOMPARE(covered.topLeft(), run.frame->mapToGlobal(run.frame->menuBar()->geometry().bottomLeft() + QPoint(0, 1)));
+        // A window manager gives the focus back to the board, which shows it only in the
+        // keyboard's cursor: once it is back, whatever it asked to repaint is painted.
+        if (qEnvironmentVariableIsSet("ZELTARO_WINDOW_MANAGER"))
+            QTRY_VERIFY(view->hasFocus());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         const QString expected = Expected(covered, view, items);
         QVERIFY2(expected.contains('G') && expected.contains('W'), qPrintable(expected));
         QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, items),

@@ -7,9 +7,22 @@
 #include "frame/qt/MainFrm.h"
 #include "platform/Runtime.h"
 #include "platform/qt/ViewWidget.h"
+#include "resources/Menu.h"
 #include "resources/resource.h"
 #include "support/ModalHand.h"
 #include "support/Screen.h"
+
+// The menu's resource table as the player should read it: each pop-up's text, then its items
+// with their keys after a tab, a separator as "-".
+inline QStringList MenuTable() {
+    QStringList texts;
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
+        texts << QString::fromUtf8(popup.text) + ':';
+        for (const MenuItem& item : popup.items)
+            texts << (item.nID == ID_SEPARATOR ? "-" : QString::fromUtf8(item.text));
+    }
+    return texts;
+}
 
 // A shell that records what it is asked to open.
 class RecordingShell final : public IShell {

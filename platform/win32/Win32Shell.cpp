@@ -1,0 +1,11 @@
+// The shell's "open", with no parameters and no working directory of its own.
+#include "Win32Shell.h"
+
+#include "Utf.h"
+
+bool Win32Shell::Open(const std::string& path) {
+    const HINSTANCE result =
+        ShellExecuteW(m_hOwner, L"open", Widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The shell's codes above 32 mean that it took the request.
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
