@@ -37,7 +37,7 @@ def children(pid):
                 # The parent's id follows the state, after the command's name in parentheses.
                 if int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
                     found.append(int(entry))
-        except FileNotFoundError:  # ended meanwhile
+        except (FileNotFoundError, ProcessLookupError):  # ended meanwhile
             pass
     return found
 
@@ -185,8 +185,12 @@ class Run:
         """The run's parts by name: the server, the window manager, the bus and the game."""
         deadline = time.monotonic() + 30
         while time.monotonic() < deadline:
-            pids = children(self.script)
-            names = {process_file(pid, "cmdline")[0]: pid for pid in pids if alive(pid)}
+            names = {}
+            for pid in filter(alive, children(self.script)):
+                try:
+                    names[process_file(pid, "cmdline")[0]] = pid
+                except (OSError, IndexError):  # ended, or between fork and exec
+                    pass
             if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys():
                 return names
             time.sleep(0.1)
@@ -197,7 +201,11 @@ class Run:
 
     def caption(self, name):
         """The top of the frame the window manager put round the window titled so, in pixels."""
-        window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
+        # A window that closes while xdotool walks the tree ends its search with nothing.
+        deadline = time.monotonic() + 30
+        window = ""
+        while not window and time.monotonic() < deadline:
+            window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
         extents = self.x_client(["xprop", "-id", window.split()[0], "_NET_FRAME_EXTENTS"])
         return int(extents.stdout.decode().split("=")[1].split(",")[2])
 
