@@ -153,8 +153,8 @@ QAccessibleInterface* ViewWidget::CreateAccessible(const QString& className, QOb
     auto* widget = qobject_cast<ViewWidget*>(object);
     if (widget == nullptr || className != QLatin1String(staticMetaObject.className()))
         return nullptr;
-    widget->m_pAccessible = new ViewAccessible(widget, widget->m_view,
-                                               [widget](int nKey) { widget->PressAccessible(nKey); });
+    widget->m_pAccessible = new ViewAccessible(
+        widget, widget->m_view, [widget](int nKey) { widget->PressAccessible(nKey); });
     return widget->m_pAccessible;
 }
 
@@ -169,8 +169,13 @@ void ViewWidget::NotifyAccessible(bool bRetell) {
         return;
     m_bRetell = m_bRetell || bRetell;
     if (!m_bLookPending)
-        QMetaObject::invokeMethod(this, &ViewWidget::LookAgain, Qt::QueuedConnection);
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
     m_bLookPending = true;
+}
+
+void ViewWidget::customEvent(QEvent* event) {
+    if (event->type() == QEvent::User)
+        LookAgain();
 }
 
 void ViewWidget::LookAgain() {
