@@ -161,8 +161,8 @@ QAccessibleInterface* ViewAccessible::ChildFor(int nKey) const {
     if (const auto found = m_children.find(nKey); found != m_children.end())
         return QAccessible::accessibleInterface(found->second);
     // NOLINTNEXTLINE(*NewDeleteLeaks)
-    const QAccessible::Id id = QAccessible::registerAccessibleInterface(
-        new Part(const_cast<ViewAccessible*>(this), nKey));
+    const QAccessible::Id id =
+        QAccessible::registerAccessibleInterface(new Part(const_cast<ViewAccessible*>(this), nKey));
     m_children[nKey] = id;
     return QAccessible::accessibleInterface(id);
 }
