@@ -1,6 +1,5 @@
-// The game's commands: settings, Start, Play with the marking step, the board's clicks and
-// Back, New game and the command flags; painting; the keys and what a screen reader reads;
-// the invariants.
+// The game's commands: settings, Start, Play, the board's clicks and Back, New game and the
+// command flags; painting; the keys and what a screen reader reads; the invariants.
 #include "ZeltaroView.h"
 
 #include "dialogs/ZeltaroDialog.h"
@@ -68,14 +67,6 @@ CZeltaroView::CZeltaroView() {
         item = GameItem{0, GRAY_BRUSH};
 }
 
-CRect CZeltaroView::ItemRect(int k) {
-    const int row = (k - 1) / kItemsPerRow;
-    const int column = (k - 1) % kItemsPerRow;
-    const int left = 50 + 55 * column;
-    const int top = 70 + 55 * row;
-    return CRect(left, top, left + 50, top + 50);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Command routing
 
@@ -136,16 +127,8 @@ void CZeltaroView::OnStart() {
     m_bEnableNew = true;
     m_bEnableUndo = true;
     m_nTurn = m_nOrder; // first: the player's turn; second: the computer's, for its opening
-
-    if (m_nMode == kModeFirstPlayerWins) {
-        m_bFirstReply = true;
-        m_bRandomPhase = true;
-    } else if (m_nMode == kModeSecondComputerWins) {
-        ComputedOpening();
-    } else if (m_nMode == kModeSecondPlayerWins) {
-        RandomOpening();
-    }
-    m_cursor.BeginTurn(*this);
+    ComputerOpening();
+    m_cursor.BeginTurn(*this, CursorBoard());
     m_sNews = StartNews();
     Invalidate(true);
 }
@@ -164,31 +147,6 @@ void CZeltaroView::SetDefaults() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The computer's marking step
-
-void CZeltaroView::MarkComputerTake() {
-    if (m_nTurn == kComputerTurn) {
-        m_nComputerAsked = m_nComputerTake;
-        // The walk runs to the end, also once the take is used up.
-        for (int k = 1; k <= m_nTotal; ++k) {
-            m_rectItem = ItemRect(k);
-            GameItem& item = Item(k);
-            if (item.nTaken == 0 && m_nComputerTake > 0) {
-                TakeOffBoard(item);
-                --m_nComputerTake;
-                InvalidateRect(&m_rectItem, true);
-            }
-        }
-        // Credit only what was actually taken off; the rest of the take stays unmarked.
-        if (m_nComputerTake <= 0)
-            m_nComputerHeld += m_nComputerAsked;
-        else
-            m_nComputerHeld += m_nComputerAsked - m_nComputerTake;
-    }
-    InvalidateRect(&m_rectScore, true);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Play
 
 void CZeltaroView::OnPlay() {
@@ -200,21 +158,13 @@ void CZeltaroView::OnPlay() {
         m_nPlayerHeld += m_nSelected;
         m_nSelected = 0;
         m_sNews = PlayNews(m_nComputerHeld - nComputerHeld);
-        m_cursor.BeginTurn(*this);
+        m_cursor.BeginTurn(*this, CursorBoard());
         if (m_nRemaining > 0)
             m_nTurn = kPlayerTurn;
         else
             GameOver();
     }
     InvalidateRect(&m_rectScore, true);
-}
-
-void CZeltaroView::CarryOutTake(bool bEndRandomPhase) {
-    m_nRemaining = m_nRemaining - m_nSelected - m_nComputerTake;
-    m_nTurn = kComputerTurn;
-    if (bEndRandomPhase)
-        m_bRandomPhase = false;
-    MarkComputerTake();
 }
 
 // N is odd and every item is held by one side, so the player's parity decides alone.
@@ -295,7 +245,7 @@ void CZeltaroView::OnNewGame() {
     m_bEnableUndo = false;
     m_nComputerHeld = 0;
     m_nPlayerHeld = 0;
-    m_cursor.BeginTurn(*this);
+    m_cursor.BeginTurn(*this, CursorBoard());
     m_sNews.clear();
     Invalidate(true);
 }
@@ -337,10 +287,18 @@ void CZeltaroView::DrawNumber(CDC* pDC, int x, int y, int nValue) {
 // ---------------------------------------------------------------------------------------------
 // The keyboard and assistive technology
 
-// F5 asks for the state again; any other key ends the news of the last change.
+// F5 asks for the state again; any other key ends the news of the last change. The keys play
+// only in the player's turn.
 void CZeltaroView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
     m_sNews = nChar == VK_F5 ? StateNews() : std::string();
-    m_cursor.OnKeyDown(*this, nChar);
+    if (m_nTurn == kPlayerTurn)
+        PressItem(m_cursor.OnKeyDown(*this, CursorBoard(), nChar));
+}
+
+// Exactly a click at the centre of the item's square, whatever the square holds now.
+void CZeltaroView::PressItem(int k) {
+    if (k != 0)
+        OnLButtonDown(MK_LBUTTON, ItemCentre(k));
 }
 
 std::string CZeltaroView::StartNews() const {
@@ -415,9 +373,13 @@ std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
     return children;
 }
 
+// Pressing an item takes it as Space would: the cursor moves there and presses.
 void CZeltaroView::OnAccessibleAction(int nKey) {
-    if (nKey > kFirstItemKey)
-        m_cursor.PressItem(*this, nKey - kFirstItemKey);
+    const int k = nKey - kFirstItemKey;
+    if (m_nTurn != kPlayerTurn || k < 1 || k > m_nTotal)
+        return;
+    m_cursor.MoveTo(*this, k);
+    PressItem(k);
 }
 
 // ---------------------------------------------------------------------------------------------

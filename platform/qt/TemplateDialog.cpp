@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -26,6 +27,15 @@ constexpr int kIconSize = 32;
 int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 
 bool HasStyle(const DialogControl& control, UINT style) { return (control.style & style) != 0; }
+
+// Where a template's position is counted from: the top left of the owner's client area, which
+// begins below its menu bar.
+QPoint ClientOrigin(const QWidget* pOwner) {
+    const auto* window = qobject_cast<const QMainWindow*>(pOwner);
+    const QWidget* menu = window != nullptr ? window->menuWidget() : nullptr;
+    const int top = menu != nullptr && menu->isVisible() ? menu->geometry().bottom() + 1 : 0;
+    return pOwner->mapToGlobal(QPoint(0, top));
+}
 
 // The windowing system restores what a closed dialog covered from the owner's last picture,
 // which shows the game as it was before the dialog. Each widget of the owner window is painted
@@ -57,9 +67,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 
     const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     setFixedSize(frame.size());
-    // A template's position is counted from the owner's top-left corner.
-    if (parent != nullptr)
-        move(parent->mapToGlobal(frame.topLeft()));
+    // Its controls stand where the template puts them, so the dialog is laid out the way its
+    // owner is.
+    if (parent != nullptr) {
+        move(ClientOrigin(parent) + frame.topLeft());
+        setLayoutDirection(parent->layoutDirection());
+    }
 
     for (const DialogControl& control : tmpl.controls) {
         // A group-starting control closes the radio group before it.

@@ -135,18 +135,25 @@ void ViewWidget::keyPressEvent(QKeyEvent* event) {
         emit clicked();
 }
 
-// Qt tells the focus coming to the widget itself after this; the look, later, moves it on to
-// the cursor's item.
-void ViewWidget::focusInEvent(QFocusEvent* event) {
-    m_view.OnSetFocus();
-    NotifyAccessible();
-    QWidget::focusInEvent(event);
+// The picture is the same in an active and an inactive window: the focus shows in the keyboard's
+// cursor alone. Qt would repaint the whole view on each (de)activation where the desktop gives
+// inactive windows colours of their own; the view has no child widgets to pass the news to.
+bool ViewWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        return true;
+    return QWidget::event(event);
 }
 
-void ViewWidget::focusOutEvent(QFocusEvent* event) {
+// The view repaints the keyboard cursor's square, where the focus shows, when the cursor is
+// drawn; Qt's own handling would repaint the whole view.
+void ViewWidget::focusInEvent(QFocusEvent* /*event*/) {
+    m_view.OnSetFocus();
+    NotifyAccessible();
+}
+
+void ViewWidget::focusOutEvent(QFocusEvent* /*event*/) {
     m_view.OnKillFocus();
     NotifyAccessible();
-    QWidget::focusOutEvent(event);
 }
 
 QAccessibleInterface* ViewWidget::CreateAccessible(const QString& className, QObject* object) {

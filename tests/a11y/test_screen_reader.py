@@ -1,7 +1,7 @@
 """The game read from outside through AT-SPI, as a screen reader reads it: on a display, a session
 bus and an accessibility bus of its own, with the listeners Orca registers. A reader speaks a
 focus that comes to an object of another name or place; so each change must arrive that way."""
-import os, subprocess, sys, tempfile, time, unittest
+import os, shutil, signal, subprocess, sys, tempfile, time, unittest
 
 GAME = sys.argv.pop(1)
 
@@ -13,8 +13,11 @@ def place(accessible):
         return None
 
 
-def start(*command, **kw):
-    return subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, **kw)
+def start(*command):
+    # A group of its own, so that what it starts in turn (the accessibility bus's daemon) ends
+    # with it.
+    return subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                            start_new_session=True)
 
 
 class ScreenReader(unittest.TestCase):
@@ -50,8 +53,9 @@ class ScreenReader(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         for proc in reversed(cls.procs):
-            proc.kill()
+            os.killpg(proc.pid, signal.SIGTERM)  # Xvfb takes its lock file with it
             proc.wait()
+        shutil.rmtree(os.environ["XDG_RUNTIME_DIR"])
 
     @staticmethod
     def wait(found, seconds=10):
