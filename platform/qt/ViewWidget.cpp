@@ -145,7 +145,8 @@ bool ViewWidget::event(QEvent* event) {
 }
 
 // The view repaints the keyboard cursor's square, where the focus shows, when the cursor is
-// drawn; Qt's own handling would repaint the whole view.
+// drawn; Qt's own handling would repaint the whole view. A screen reader's look comes later,
+// after Qt has told the focus coming to the widget itself, and moves it on to the cursor's item.
 void ViewWidget::focusInEvent(QFocusEvent* /*event*/) {
     m_view.OnSetFocus();
     NotifyAccessible();
