@@ -381,8 +381,7 @@ private slots:
         QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(7))));
         recorder.painted = QRegion();
         QVERIFY(Issue(g.view, ID_GAME_PLAY)); // the computer takes item 1
-        QTRY_COMPARE(recorder.painted,
-                     QRegion(ToQRect(ItemRect(1))) + QRect(500, 5, 100, 45));
+        QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(1))) + QRect(500, 5, 100, 45));
 
         // Behind the view's back two items and a total change; one square is repainted.
         const QImage before = shown();
