@@ -1,6 +1,6 @@
 // The cost of the player's actions on the real main window, offscreen: CPU time and repainted
 // area for each click on an item and for each Play, repaint included, over many games.
-#include "app/AppDriver.h"
+#include "support/RunningApp.h"
 
 #include <QPaintEvent>
 

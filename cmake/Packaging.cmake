@@ -26,6 +26,9 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The install rules see /usr as their prefix, as the menu entry names the program's path in it.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
@@ -34,9 +37,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zeltaro.org/)
 # The libraries the program links come from dpkg-shlibdeps. Qt loads its windowing plugins
 # at run time, so no library names them: without qt6-qpa-plugins the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
-# The system's font substitution gives the dialogs' faces DejaVu Sans; the Rules button hands the rules file to xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
+# The system's font substitution gives the dialogs' faces DejaVu Sans.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
+# Only what the headless launcher, zeltaro-vnc, runs: the VNC server and its password tool, the
+# X cookie's tool, the window manager and the session bus. The rules need no opener: where the
+# desktop has none, the game shows them itself.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "tigervnc-standalone-server, tigervnc-tools, xauth, openbox, dbus-daemon")
 
 # Lintian's overrides belong to the package alone, so `cmake --install` leaves them out: cpack
 # installs the default component and this one.

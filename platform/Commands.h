@@ -21,6 +21,7 @@ constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_F5 = 0x74;
 
 // The user-interface side of one command, as its update handler fills it in: whether the
 // command is enabled, and a toggle's check mark.

@@ -73,11 +73,11 @@ struct CAccessibleChild {
 
     int nKey = 0; // the same part keeps the same key while it is shown
     Kind kind = kText;
-    std::string name;       // what is read aloud, UTF-8
-    int nValue = -1;        // the number a text stands for, -1 where it stands for none
-    bool bAvailable = true; // false: an item no longer on the board
-    bool bFocused = false;  // the item under the keyboard cursor
-    CRect rect;             // where it is drawn; a text gives its top-left corner only
+    std::string name;        // what is read aloud, UTF-8
+    std::string description; // read after the name: the news of the last change, on the focus
+    bool bAvailable = true;  // false: an item no longer on the board
+    bool bFocused = false;   // the item under the keyboard cursor
+    CRect rect;              // where it is drawn; a text gives its top-left corner only
 };
 
 class CView : public CWnd, public CCmdTarget {
@@ -95,6 +95,9 @@ public:
     // A mouse button pressed on the view, before the click itself is handled.
     virtual void OnMouseDown() {}
 
+    // What assistive technology reads of the view itself.
+    virtual std::string GetAccessibleName() const { return {}; }
+    virtual std::string GetAccessibleDescription() const { return {}; }
     // The parts of the picture that assistive technology reads, in reading order.
     virtual std::vector<CAccessibleChild> GetAccessibleChildren() const { return {}; }
     // The default action of the part with this key: what pressing it does.

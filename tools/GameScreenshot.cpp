@@ -17,7 +17,7 @@ namespace {
 
 // Clicks item k as the player's mouse does.
 void ClickItem(ViewWidget& widget, int k) {
-    const CRect r = CZeltaroView::ItemRect(k);
+    const CRect r = ItemRect(k);
     const QPointF centre((r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0);
     QMouseEvent press(QEvent::MouseButtonPress, centre, widget.mapToGlobal(centre), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

@@ -1,9 +1,23 @@
 // The computer's rules of play: Start's classification and opening move, Play's answers by
-// game mode, and the reply table.
+// game mode, the carrying out of each take with the marking step, and the reply table. Start
+// and Play call in here once and get the board back with the computer's move made.
 #include "ZeltaroView.h"
 
 // ---------------------------------------------------------------------------------------------
 // Start
+
+// The computer's side of Start: where the player moves first and holds the winning line, the
+// computer begins by expecting takes; where the computer moves first, its opening move.
+void CZeltaroView::ComputerOpening() {
+    if (m_nMode == kModeFirstPlayerWins) {
+        m_bFirstReply = true;
+        m_bRandomPhase = true;
+    } else if (m_nMode == kModeSecondComputerWins) {
+        ComputedOpening();
+    } else if (m_nMode == kModeSecondPlayerWins) {
+        RandomOpening();
+    }
+}
 
 // The side to move cannot force a win exactly when N leaves 1 modulo the period.
 void CZeltaroView::Classify() {
@@ -159,6 +173,39 @@ void CZeltaroView::RandomTake() {
 }
 
 void CZeltaroView::TableTake(int x) { m_nComputerTake = Query(x); }
+
+// ---------------------------------------------------------------------------------------------
+// Carrying out a take
+
+void CZeltaroView::CarryOutTake(bool bEndRandomPhase) {
+    m_nRemaining = m_nRemaining - m_nSelected - m_nComputerTake;
+    m_nTurn = kComputerTurn;
+    if (bEndRandomPhase)
+        m_bRandomPhase = false;
+    MarkComputerTake();
+}
+
+void CZeltaroView::MarkComputerTake() {
+    if (m_nTurn == kComputerTurn) {
+        m_nComputerAsked = m_nComputerTake;
+        // The walk runs to the end, also once the take is used up.
+        for (int k = 1; k <= m_nTotal; ++k) {
+            m_rectItem = ItemRect(k);
+            GameItem& item = Item(k);
+            if (item.nTaken == 0 && m_nComputerTake > 0) {
+                TakeOffBoard(item);
+                --m_nComputerTake;
+                InvalidateRect(&m_rectItem, true);
+            }
+        }
+        // Credit only what was actually taken off; the rest of the take stays unmarked.
+        if (m_nComputerTake <= 0)
+            m_nComputerHeld += m_nComputerAsked;
+        else
+            m_nComputerHeld += m_nComputerAsked - m_nComputerTake;
+    }
+    InvalidateRect(&m_rectScore, true);
+}
 
 // ---------------------------------------------------------------------------------------------
 // The reply table

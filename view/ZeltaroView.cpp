@@ -1,11 +1,11 @@
-// The game's commands: settings, Start, Play with the marking step, the board's clicks and
-// Back, New game and the command flags; painting; the keys and what a screen reader reads;
-// the invariants.
+// The game's commands: settings, Start, Play, the board's clicks and Back, New game and the
+// command flags; painting; the keys and what a screen reader reads; the invariants.
 #include "ZeltaroView.h"
 
 #include "dialogs/ZeltaroDialog.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -32,9 +32,17 @@ constexpr int kTotalsX = 460;
 constexpr int kFirstLineY = 10;
 constexpr int kSecondLineY = 30;
 
+const char kBoardName[] = "Дъска";
 const char kItemName[] = "Предмет ";
 const char kOnBoard[] = ", на дъската";
 const char kOffBoard[] = ", взет";
+// The news a screen reader tells of each change.
+const char kTakenNews[] = "Взет предмет ";
+const char kBackNews[] = "Върнат предмет ";
+const char kThisTurnNews[] = "Взети ";
+const char kOfNews[] = " от ";
+const char kComputerTookNews[] = "Компютърът взе ";
+const char kLeftNews[] = "Остават ";
 
 // The keys by which a screen reader tells the parts of the picture apart.
 constexpr int kFirstMoveKey = 1;
@@ -57,14 +65,6 @@ const CommandEntry<CZeltaroView> kCommandMap[] = {
 CZeltaroView::CZeltaroView() {
     for (GameItem& item : m_items)
         item = GameItem{0, GRAY_BRUSH};
-}
-
-CRect CZeltaroView::ItemRect(int k) {
-    const int row = (k - 1) / kItemsPerRow;
-    const int column = (k - 1) % kItemsPerRow;
-    const int left = 50 + 55 * column;
-    const int top = 70 + 55 * row;
-    return CRect(left, top, left + 50, top + 50);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -127,16 +127,9 @@ void CZeltaroView::OnStart() {
     m_bEnableNew = true;
     m_bEnableUndo = true;
     m_nTurn = m_nOrder; // first: the player's turn; second: the computer's, for its opening
-
-    if (m_nMode == kModeFirstPlayerWins) {
-        m_bFirstReply = true;
-        m_bRandomPhase = true;
-    } else if (m_nMode == kModeSecondComputerWins) {
-        ComputedOpening();
-    } else if (m_nMode == kModeSecondPlayerWins) {
-        RandomOpening();
-    }
-    m_cursor.BeginTurn(*this);
+    ComputerOpening();
+    m_cursor.BeginTurn(*this, CursorBoard());
+    m_sNews = StartNews();
     Invalidate(true);
 }
 
@@ -154,55 +147,24 @@ void CZeltaroView::SetDefaults() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The computer's marking step
-
-void CZeltaroView::MarkComputerTake() {
-    if (m_nTurn == kComputerTurn) {
-        m_nComputerAsked = m_nComputerTake;
-        // The walk runs to the end, also once the take is used up.
-        for (int k = 1; k <= m_nTotal; ++k) {
-            m_rectItem = ItemRect(k);
-            GameItem& item = Item(k);
-            if (item.nTaken == 0 && m_nComputerTake > 0) {
-                TakeOffBoard(item);
-                --m_nComputerTake;
-                InvalidateRect(&m_rectItem, true);
-            }
-        }
-        // Credit only what was actually taken off; the rest of the take stays unmarked.
-        if (m_nComputerTake <= 0)
-            m_nComputerHeld += m_nComputerAsked;
-        else
-            m_nComputerHeld += m_nComputerAsked - m_nComputerTake;
-    }
-    InvalidateRect(&m_rectScore, true);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Play
 
 void CZeltaroView::OnPlay() {
     if (m_nSelected == 0 && m_nTurn == kPlayerTurn) {
         MessageBox(kNothingTaken, kNothingTakenCaption, MB_OK);
     } else {
+        const int nComputerHeld = m_nComputerHeld;
         ComputerMove();
         m_nPlayerHeld += m_nSelected;
         m_nSelected = 0;
-        m_cursor.BeginTurn(*this);
+        m_sNews = PlayNews(m_nComputerHeld - nComputerHeld);
+        m_cursor.BeginTurn(*this, CursorBoard());
         if (m_nRemaining > 0)
             m_nTurn = kPlayerTurn;
         else
             GameOver();
     }
     InvalidateRect(&m_rectScore, true);
-}
-
-void CZeltaroView::CarryOutTake(bool bEndRandomPhase) {
-    m_nRemaining = m_nRemaining - m_nSelected - m_nComputerTake;
-    m_nTurn = kComputerTurn;
-    if (bEndRandomPhase)
-        m_bRandomPhase = false;
-    MarkComputerTake();
 }
 
 // N is odd and every item is held by one side, so the player's parity decides alone.
@@ -230,6 +192,7 @@ void CZeltaroView::OnLButtonDown(UINT nFlags, CPoint point) {
                 if (m_rectItem.PtInRect(point) && item.nTaken == 0) {
                     TakeOffBoard(item);
                     ++m_nSelected;
+                    m_sNews = TakeNews(k);
                     InvalidateRect(&m_rectItem, true);
                 }
             }
@@ -254,6 +217,7 @@ void CZeltaroView::OnEditUndo() {
         if (item.nTaken == 1) {
             PutOnBoard(item);
             --m_nSelected;
+            m_sNews = kBackNews + std::to_string(k) + ". " + TakeNews(0);
             InvalidateRect(&m_rectItem, true);
             return;
         }
@@ -281,7 +245,8 @@ void CZeltaroView::OnNewGame() {
     m_bEnableUndo = false;
     m_nComputerHeld = 0;
     m_nPlayerHeld = 0;
-    m_cursor.BeginTurn(*this);
+    m_cursor.BeginTurn(*this, CursorBoard());
+    m_sNews.clear();
     Invalidate(true);
 }
 
@@ -322,31 +287,77 @@ void CZeltaroView::DrawNumber(CDC* pDC, int x, int y, int nValue) {
 // ---------------------------------------------------------------------------------------------
 // The keyboard and assistive technology
 
+// F5 asks for the state again; any other key ends the news of the last change. The keys play
+// only in the player's turn.
 void CZeltaroView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
-    m_cursor.OnKeyDown(*this, nChar);
+    m_sNews = nChar == VK_F5 ? StateNews() : std::string();
+    if (m_nTurn == kPlayerTurn)
+        PressItem(m_cursor.OnKeyDown(*this, CursorBoard(), nChar));
+}
+
+// Exactly a click at the centre of the item's square, whatever the square holds now.
+void CZeltaroView::PressItem(int k) {
+    if (k != 0)
+        OnLButtonDown(MK_LBUTTON, ItemCentre(k));
+}
+
+std::string CZeltaroView::StartNews() const {
+    std::string news = std::string(m_nOrder == 0 ? kPlayerFirst : kPlayerSecond) + ". " +
+                       kMaxTakeLabel + std::to_string(m_nMaxTake) + ".";
+    if (m_nComputerHeld > 0)
+        news += " " + PlayNews(m_nComputerHeld);
+    return news;
+}
+
+std::string CZeltaroView::PlayNews(int nComputerTook) const {
+    return kComputerTookNews + std::to_string(nComputerTook) + ". " + StateNews();
+}
+
+// This turn's take against M, and the item taken when it is not the one the reader is on.
+std::string CZeltaroView::TakeNews(int k) const {
+    std::string news = kThisTurnNews + std::to_string(m_nSelected) + kOfNews +
+                       std::to_string(m_nMaxTake) + ".";
+    return k != 0 && k != ReaderFocus() ? kTakenNews + std::to_string(k) + ". " + news : news;
+}
+
+std::string CZeltaroView::StateNews() const {
+    std::string news = std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld) +
+                       ". " + kComputerHeldLabel + " " + std::to_string(m_nComputerHeld) + ". " +
+                       kLeftNews + std::to_string(std::max(0, Left())) + ".";
+    return m_nTurn == kPlayerTurn ? news + " " + TakeNews(0) : news;
+}
+
+// The item a screen reader is on: the cursor's, while the view has the focus and a game runs.
+int CZeltaroView::ReaderFocus() const {
+    return m_cursor.HasFocus() && m_nTurn != kNoGame ? m_cursor.Item() : 0;
+}
+
+std::string CZeltaroView::GetAccessibleName() const { return kBoardName; }
+
+// The news goes with the board itself while no item has the focus, as after the last move.
+std::string CZeltaroView::GetAccessibleDescription() const {
+    return ReaderFocus() == 0 ? m_sNews : std::string();
 }
 
 // The texts as painted, and each item by its number: an item reads as on the board exactly
 // while it is painted grey.
 std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
     std::vector<CAccessibleChild> children;
-    auto text = [&](int nKey, int x, int y, std::string name, int nValue) {
+    auto text = [&](int nKey, int x, int y, std::string name) {
         CAccessibleChild child;
         child.nKey = nKey;
         child.name = std::move(name);
-        child.nValue = nValue;
         child.rect = CRect(x, y, x, y);
         children.push_back(child);
     };
     if (m_nOrder == 0 || m_nOrder == 1)
-        text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond, -1);
+        text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond);
     if (m_bStarted) {
-        text(kMaxTakeKey, kLeftX, kSecondLineY, kMaxTakeLabel + std::to_string(m_nMaxTake), -1);
+        text(kMaxTakeKey, kLeftX, kSecondLineY, kMaxTakeLabel + std::to_string(m_nMaxTake));
         text(kPlayerHeldKey, kTotalsX, kFirstLineY,
-             std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld), m_nPlayerHeld);
+             std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld));
         text(kComputerHeldKey, kTotalsX, kSecondLineY,
-             std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld),
-             m_nComputerHeld);
+             std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld));
     }
     for (int k = 1; k <= m_nTotal; ++k) {
         CAccessibleChild item;
@@ -354,16 +365,21 @@ std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
         item.kind = CAccessibleChild::kItem;
         item.bAvailable = Item(k).nBrush == GRAY_BRUSH;
         item.name = kItemName + std::to_string(k) + (item.bAvailable ? kOnBoard : kOffBoard);
-        item.bFocused = m_cursor.IsDrawn() && m_cursor.Item() == k;
+        item.bFocused = ReaderFocus() == k;
+        item.description = item.bFocused ? m_sNews : std::string();
         item.rect = ItemRect(k);
         children.push_back(item);
     }
     return children;
 }
 
+// Pressing an item takes it as Space would: the cursor moves there and presses.
 void CZeltaroView::OnAccessibleAction(int nKey) {
-    if (nKey > kFirstItemKey)
-        m_cursor.PressItem(*this, nKey - kFirstItemKey);
+    const int k = nKey - kFirstItemKey;
+    if (m_nTurn != kPlayerTurn || k < 1 || k > m_nTotal)
+        return;
+    m_cursor.MoveTo(*this, k);
+    PressItem(k);
 }
 
 // ---------------------------------------------------------------------------------------------

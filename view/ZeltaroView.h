@@ -1,9 +1,11 @@
 // The view: the whole game state, the game's commands, the board's painting, its clicks and
-// keys. The computer's rules of play are in ZeltaroStrategy.cpp, the keyboard's cursor in
-// BoardCursor.cpp.
+// keys. The computer's rules of play, and its carrying out of each take, are in
+// ZeltaroStrategy.cpp; the keyboard's cursor is in BoardCursor.cpp, the board's layout in
+// BoardLayout.h.
 #pragma once
 
 #include "BoardCursor.h"
+#include "BoardLayout.h"
 #include "GameItem.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
@@ -16,8 +18,6 @@ public:
 
     // The number of records in m_items; items are numbered from 1.
     static constexpr int kItemCount = 40;
-    // Items lie on the board in rows of this many.
-    static constexpr int kItemsPerRow = 10;
     // N, M and the order before they are first chosen: painting shows nothing for them.
     static constexpr int kUnset = -1;
 
@@ -59,9 +59,6 @@ public:
     // The rule that covers amount x in the class under limit M, if one does.
     static std::optional<Reply> ReplyRule(int nClass, int x, int nMaxTake);
 
-    // The square of item k (1 to 39) on the board.
-    static CRect ItemRect(int k);
-
     GameItem& Item(int k) { return m_items[k - 1]; }
     const GameItem& Item(int k) const { return m_items[k - 1]; }
 
@@ -80,6 +77,8 @@ public:
     void OnSetFocus() override { m_cursor.SetFocus(*this, true); }
     void OnKillFocus() override { m_cursor.SetFocus(*this, false); }
     void OnMouseDown() override { m_cursor.Hide(*this); }
+    std::string GetAccessibleName() const override;
+    std::string GetAccessibleDescription() const override;
     std::vector<CAccessibleChild> GetAccessibleChildren() const override;
     void OnAccessibleAction(int nKey) override;
     const CBoardCursor& Cursor() const { return m_cursor; }
@@ -104,7 +103,7 @@ public:
     void MarkComputerTake();
     void QueryReply();
 
-    // The game state.
+    // The game's fixed state: these members, in this order, are the game as specified.
     int m_nQueryTaken = 0;
     int m_nQueryNextClass = 0;
     int m_nQueryClass = 0;
@@ -144,6 +143,7 @@ private:
     // Steps of Start.
     void ApplyDefaults();
     void SetDefaults();
+    void ComputerOpening();
     void Classify();
     void LeaveLosingCount(int& nTake);
     void ComputedOpening();
@@ -163,7 +163,20 @@ private:
 
     int Left() const { return m_nRemaining - m_nSelected; }
     void DrawNumber(CDC* pDC, int x, int y, int nValue);
+    // The board as the keyboard's cursor reads it.
+    CBoardCursor::Board CursorBoard() const { return {m_items, m_nTotal}; }
+    // Takes item k as a click at its centre does; 0 takes nothing.
+    void PressItem(int k);
+
+    // What a screen reader is told of each change, and where.
+    std::string StartNews() const;
+    std::string PlayNews(int nComputerTook) const;
+    std::string TakeNews(int k) const;
+    std::string StateNews() const;
+    int ReaderFocus() const;
 
     Runtime* m_pRuntime = &Runtime::System();
     CBoardCursor m_cursor;
+    // The news of the last change, told with the item under the cursor until the cursor moves.
+    std::string m_sNews;
 };

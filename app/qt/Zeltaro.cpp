@@ -69,6 +69,7 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
     QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    m_windowDirection = QGuiApplication::layoutDirection();
     LoadQtTranslations();
 
     if (!ProcessShellCommand(arguments)) {
@@ -83,12 +84,14 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
 }
 
 // The texts that Qt supplies (the file dialog, its question before replacing a file, the
-// buttons of its boxes) follow the desktop's language, as the system's own dialogs do. The
-// game's texts are its own and stay as they are, whatever the desktop.
+// buttons of its boxes) follow the desktop's language, as the system's own dialogs do, and so
+// does the direction of Qt's dialogs. The game's texts are its own and stay as they are,
+// whatever the desktop, the names of keys in its menus included.
 void CZeltaroApp::LoadQtTranslations() {
     if (m_qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
+    QCoreApplication::installTranslator(&m_keyNames);
 }
 
 bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
@@ -130,6 +133,9 @@ void CZeltaroApp::LoadStdProfileSettings() {
 bool CZeltaroApp::CreateMainWindow() {
     m_pDocument = std::make_unique<CZeltaroDoc>();
     m_pMainWnd = std::make_unique<CMainFrame>();
+    // The board, its labels and the dialogs' controls stand at fixed places, and the texts are
+    // Bulgarian: mirrored, the labels' colons would stand before them.
+    m_pMainWnd->setLayoutDirection(m_windowDirection);
     if (m_pMainWnd->OnCreate() != 0) {
         ReportStartError(QStringLiteral("главният прозорец не може да бъде създаден"));
         return false;

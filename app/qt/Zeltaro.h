@@ -2,6 +2,7 @@
 // About command.
 #pragma once
 
+#include "KeyNames.h"
 #include "RecentFileList.h"
 #include "SettingsStore.h"
 #include "platform/Commands.h"
@@ -49,6 +50,10 @@ private:
     static void ReportStartError(const QString& message);
 
     QTranslator m_qtTranslator; // Qt's own texts, in the desktop's language
+    KeyNames m_keyNames;        // but the keys' names as the game's menus write them
+    // The direction of the game's windows: the one Qt's options asked for (-reverse), not the
+    // one that the desktop's language brings with Qt's translations.
+    Qt::LayoutDirection m_windowDirection = Qt::LeftToRight;
     IShell& m_shell;
     CSettingsStore m_settings;
     CRecentFileList m_recentFiles;

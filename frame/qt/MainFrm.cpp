@@ -139,6 +139,8 @@ void CMainFrame::CreateMenu() {
         return;
     for (const MenuPopup& popup : menu->popups) {
         QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+        // A menu is a window of its own, which would take the application's direction.
+        pMenu->setLayoutDirection(layoutDirection());
         // The items are greyed or enabled as the menu opens.
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         for (const MenuItem& item : popup.items) {
@@ -157,6 +159,8 @@ bool CMainFrame::CreateToolBar(const QPixmap& toolBarImages) {
         return false;
 
     m_wndToolBar = new QToolBar(this);
+    // Afloat, the bar is a window of its own, which would take the application's direction.
+    m_wndToolBar->setLayoutDirection(layoutDirection());
     m_wndToolBar->setObjectName(QStringLiteral("AFX_IDW_TOOLBAR"));
     m_wndToolBar->setWindowTitle(Text(AFX_IDS_APP_TITLE));
     m_wndToolBar->setIconSize(QSize(resource->cxButton, resource->cyButton));

@@ -5,12 +5,14 @@
 #include "platform/Dialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -25,6 +27,15 @@ constexpr int kIconSize = 32;
 int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 
 bool HasStyle(const DialogControl& control, UINT style) { return (control.style & style) != 0; }
+
+// Where a template's position is counted from: the top left of the owner's client area, which
+// begins below its menu bar.
+QPoint ClientOrigin(const QWidget* pOwner) {
+    const auto* window = qobject_cast<const QMainWindow*>(pOwner);
+    const QWidget* menu = window != nullptr ? window->menuWidget() : nullptr;
+    const int top = menu != nullptr && menu->isVisible() ? menu->geometry().bottom() + 1 : 0;
+    return pOwner->mapToGlobal(QPoint(0, top));
+}
 
 // The windowing system restores what a closed dialog covered from the owner's last picture,
 // which shows the game as it was before the dialog. Each widget of the owner window is painted
@@ -56,9 +67,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 
     const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     setFixedSize(frame.size());
-    // A template's position is counted from the owner's top-left corner.
-    if (parent != nullptr)
-        move(parent->mapToGlobal(frame.topLeft()));
+    // Its controls stand where the template puts them, so the dialog is laid out the way its
+    // owner is.
+    if (parent != nullptr) {
+        move(ClientOrigin(parent) + frame.topLeft());
+        setLayoutDirection(parent->layoutDirection());
+    }
 
     for (const DialogControl& control : tmpl.controls) {
         // A group-starting control closes the radio group before it.
@@ -72,6 +86,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
         else if (widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::ClickFocus);
     }
+    LinkForReaders();
     ChainTabStops();
     FillLists(tmpl);
 }
@@ -205,6 +220,43 @@ QWidget* TemplateDialog::CreateIcon(const DialogControl& control, const QIcon& i
 
 void TemplateDialog::PlaceControl(QWidget* widget, const DialogControl& control) {
     widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));
+}
+
+// A screen reader reads a list with the text above it, and a radio button as one of the group
+// box around it: the text becomes the list's buddy, the box the button's parent. Nothing moves.
+void TemplateDialog::LinkForReaders() {
+    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
+        QLabel* above = nullptr;
+        for (QLabel* label : labels) {
+            const QRect r = label->geometry();
+            if (r.left() <= box->x() && box->x() <= r.right() && r.bottom() < box->y() &&
+                (above == nullptr || r.bottom() > above->geometry().bottom()))
+                above = label;
+        }
+        if (above != nullptr)
+            above->setBuddy(box);
+        // A reader hears the entry a closed list moves to as the focus coming to it in the list,
+        // and the entry chosen as the list's description when the focus comes to the list.
+        connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+            if (box->hasFocus() && index >= 0) {
+                QAccessibleEvent entry(box->view(), QAccessible::Focus);
+                entry.setChild(index);
+                QAccessible::updateAccessibility(&entry);
+            }
+            box->setAccessibleDescription(box->currentText());
+        });
+    }
+    for (QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        for (QRadioButton* button : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (!group->geometry().contains(button->geometry()))
+                continue;
+            const QPoint inside = button->pos() - group->pos();
+            button->setParent(group);
+            button->move(inside);
+            button->show();
+        }
+    }
 }
 
 void TemplateDialog::ChainTabStops() {

@@ -68,6 +68,7 @@ private:
     static void AddString(Combo& combo, const QString& text);
     static void FitDropDown(const Combo& combo);
     void ChainTabStops();
+    void LinkForReaders();
     // The buttons of nIDC's radio group from nIDC on, in template order.
     QList<QAbstractButton*> RadioRun(int nIDC) const;
     void OnButtonClicked(int nID);

@@ -1,56 +1,173 @@
-// A view's widget for screen readers: its children are the parts of the picture that the view
-// describes, looked up by key each time, so that they always read what is painted now.
+// A view's widget for screen readers. Its children are the parts of the picture that the view
+// describes, looked up by key at each question, so that they always read what is painted now.
+// Qt's bridge sends a changed name or description without the new text, and a reader speaks
+// nothing for it; what it does speak is the focus coming to another object. So a change in the
+// part with the focus gives that part a new identity, and the focus moves onto it.
 #include "ViewAccessible.h"
 
-#include "ViewAccessibleChild.h"
-#include "ViewWidget.h"
-
 #include <QAccessibleEvent>
+#include <QMetaObject>
+#include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
-ViewAccessible::ViewAccessible(ViewWidget* widget)
-    : QAccessibleWidget(widget, QAccessible::Client), m_seen(widget->AccessibleChildren()) {
-    widget->AttachAccessible(this);
+namespace {
+
+std::optional<CAccessibleChild> FindPart(const std::vector<CAccessibleChild>& parts, int nKey) {
+    const auto found = std::find_if(parts.begin(), parts.end(),
+                                    [nKey](const CAccessibleChild& c) { return c.nKey == nKey; });
+    return found != parts.end() ? std::optional(*found) : std::nullopt;
 }
+
+const CAccessibleChild* Focused(const std::vector<CAccessibleChild>& parts) {
+    const auto found = std::find_if(parts.begin(), parts.end(),
+                                    [](const CAccessibleChild& c) { return c.bFocused; });
+    return found != parts.end() ? &*found : nullptr;
+}
+
+// The registry may have let a part go already, as the program ends.
+void Forget(QAccessible::Id id) {
+    if (QAccessible::accessibleInterface(id) != nullptr)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+} // namespace
+
+// One part: a text, or an item on the board, which can be pressed.
+class ViewAccessible::Part final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    Part(ViewAccessible* owner, int nKey) : m_owner(owner), m_nKey(nKey) {}
+
+    bool isValid() const override { return m_owner->isValid() && Read().has_value(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_owner->window(); }
+    QAccessibleInterface* parent() const override { return m_owner; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    void setText(QAccessible::Text /*type*/, const QString& /*text*/) override {}
+
+    QString text(QAccessible::Text type) const override {
+        const auto part = Read();
+        if (part && type == QAccessible::Name)
+            return QString::fromStdString(part->name);
+        if (part && type == QAccessible::Description)
+            return QString::fromStdString(part->description);
+        return {};
+    }
+
+    // A reader takes two objects with the same role, name and place for one: an identity left
+    // behind has no place, so that the new one is heard.
+    void LeaveBehind() { m_bLeft = true; }
+
+    // A text is as wide and as high as it is drawn in the widget's font.
+    QRect rect() const override {
+        const auto part = Read();
+        if (!part || m_bLeft)
+            return {};
+        const QWidget* widget = m_owner->widget();
+        QRect r(part->rect.left, part->rect.top, part->rect.Width(), part->rect.Height());
+        if (r.isEmpty())
+            r.setSize(widget->fontMetrics().size(0, QString::fromStdString(part->name)));
+        return QRect(widget->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    QAccessible::Role role() const override {
+        return IsItem() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        const auto part = Read();
+        if (!part) {
+            state.invalid = true;
+        } else if (part->kind == CAccessibleChild::kItem) {
+            state.focusable = true;
+            state.focused = part->bFocused;
+            state.disabled = !part->bAvailable;
+        } else {
+            state.readOnly = true;
+        }
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface && IsItem()
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
+
+    QStringList actionNames() const override {
+        return IsItem() ? QStringList(pressAction()) : QStringList();
+    }
+    // The caller is answered first: the click may open a box, which waits for the player.
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction() && IsItem())
+            QMetaObject::invokeMethod(
+                m_owner->widget(), [press = m_owner->m_press, nKey = m_nKey] { press(nKey); },
+                Qt::QueuedConnection);
+    }
+    // Space and Enter take the item only where the keyboard's frame is, so the item has no key
+    // of its own.
+    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
+
+private:
+    std::optional<CAccessibleChild> Read() const {
+        return FindPart(m_owner->m_view.GetAccessibleChildren(), m_nKey);
+    }
+    bool IsItem() const {
+        const auto part = Read();
+        return part && part->kind == CAccessibleChild::kItem;
+    }
+
+    ViewAccessible* m_owner;
+    int m_nKey;
+    bool m_bLeft = false;
+};
+
+ViewAccessible::ViewAccessible(QWidget* widget, const CView& view, std::function<void(int)> press)
+    : QAccessibleWidget(widget, QAccessible::Client), m_view(view), m_press(std::move(press)),
+      m_seen(view.GetAccessibleChildren()) {}
 
 ViewAccessible::~ViewAccessible() {
-    // The registry may have let the parts go already, as the program ends.
-    for (const auto& [nKey, id] : m_children) {
-        if (QAccessible::accessibleInterface(id) != nullptr)
-            QAccessible::deleteAccessibleInterface(id);
-    }
+    for (const auto& [nKey, id] : m_children)
+        Forget(id);
+    for (const auto& [nKey, id] : m_renewed)
+        Forget(id);
 }
 
-QAccessibleInterface* ViewAccessible::Create(const QString& className, QObject* object) {
-    if (auto* widget = qobject_cast<ViewWidget*>(object);
-        widget != nullptr && className == QLatin1String(ViewWidget::staticMetaObject.className()))
-        return new ViewAccessible(widget);
-    return nullptr;
+QString ViewAccessible::text(QAccessible::Text type) const {
+    if (type == QAccessible::Name)
+        return QString::fromStdString(m_view.GetAccessibleName());
+    if (type == QAccessible::Description)
+        return QString::fromStdString(m_view.GetAccessibleDescription());
+    return QAccessibleWidget::text(type);
 }
 
-ViewWidget* ViewAccessible::View() const { return static_cast<ViewWidget*>(widget()); }
-
-int ViewAccessible::childCount() const { return int(View()->AccessibleChildren().size()); }
+int ViewAccessible::childCount() const { return int(m_view.GetAccessibleChildren().size()); }
 
 QAccessibleInterface* ViewAccessible::child(int index) const {
-    const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
+    const std::vector<CAccessibleChild> children = m_view.GetAccessibleChildren();
     if (index < 0 || index >= int(children.size()))
         return nullptr;
     return ChildFor(children[size_t(index)].nKey);
 }
 
+// The registry owns each part and deletes it when asked here, or when the program ends; the
+// analyzer cannot see that far.
 QAccessibleInterface* ViewAccessible::ChildFor(int nKey) const {
     if (const auto found = m_children.find(nKey); found != m_children.end())
         return QAccessible::accessibleInterface(found->second);
-    const QAccessible::Id id =
-        ViewAccessibleChild::Register(const_cast<ViewAccessible*>(this), nKey);
+    auto* part = new Part(const_cast<ViewAccessible*>(this), nKey);
+    const QAccessible::Id id = QAccessible::registerAccessibleInterface(part); // NOLINT
     m_children[nKey] = id;
-    return QAccessible::accessibleInterface(id);
+    return part;
 }
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
+    const std::vector<CAccessibleChild> children = m_view.GetAccessibleChildren();
     for (int i = 0; i < int(children.size()); ++i) {
         if (ChildFor(children[size_t(i)].nKey) == child)
             return i;
@@ -59,67 +176,88 @@ int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* ViewAccessible::childAt(int x, int y) const {
-    for (const CAccessibleChild& child : View()->AccessibleChildren()) {
-        if (ScreenRect(child).contains(x, y))
-            return ChildFor(child.nKey);
+    for (const CAccessibleChild& child : m_view.GetAccessibleChildren()) {
+        QAccessibleInterface* part = ChildFor(child.nKey);
+        if (part->rect().contains(x, y))
+            return part;
     }
     return nullptr;
 }
 
 QAccessibleInterface* ViewAccessible::focusChild() const {
-    for (const CAccessibleChild& child : View()->AccessibleChildren()) {
-        if (child.bFocused)
-            return ChildFor(child.nKey);
-    }
+    if (const CAccessibleChild* focused = Focused(m_view.GetAccessibleChildren()))
+        return ChildFor(focused->nKey);
     return QAccessibleWidget::focusChild();
 }
 
-std::optional<CAccessibleChild> ViewAccessible::Find(int nKey) const {
-    const std::vector<CAccessibleChild> children = View()->AccessibleChildren();
-    const auto found = std::find_if(children.begin(), children.end(),
-                                    [nKey](const CAccessibleChild& c) { return c.nKey == nKey; });
-    return found != children.end() ? std::optional(*found) : std::nullopt;
-}
-
-// A text is as wide and as high as it is drawn in the widget's font.
-QRect ViewAccessible::ScreenRect(const CAccessibleChild& child) const {
-    QRect r(child.rect.left, child.rect.top, child.rect.Width(), child.rect.Height());
-    if (r.isEmpty())
-        r.setSize(View()->fontMetrics().size(0, QString::fromStdString(child.name)));
-    return QRect(View()->mapToGlobal(r.topLeft()), r.size());
-}
-
-void ViewAccessible::Press(int nKey) { View()->PressAccessible(nKey); }
-
-void ViewAccessible::Refresh() {
-    std::vector<CAccessibleChild> now = View()->AccessibleChildren();
-    const auto sameKey = [](const CAccessibleChild& a, const CAccessibleChild& b) {
-        return a.nKey == b.nKey;
-    };
-    if (std::equal(m_seen.begin(), m_seen.end(), now.begin(), now.end(), sameKey)) {
-        for (size_t i = 0; i < now.size(); ++i)
-            TellChanges(m_seen[i], now[i]);
-    } else {
-        // Parts came or went (a new board, the totals at Start): the reader reads the view anew.
-        Tell(QAccessibleEvent(widget(), QAccessible::ObjectReorder));
+void ViewAccessible::Refresh(bool bRetell) {
+    std::vector<CAccessibleChild> now = m_view.GetAccessibleChildren();
+    for (const CAccessibleChild& before : m_seen) {
+        if (const auto after = FindPart(now, before.nKey))
+            TellChanges(before, *after);
+        else
+            Drop(before.nKey);
     }
+    // New parts (a new board, the totals at Start), each announced to its parent.
+    for (const CAccessibleChild& after : now) {
+        if (!FindPart(m_seen, after.nKey))
+            Tell(QAccessibleEvent(ChildFor(after.nKey), QAccessible::ObjectCreated));
+    }
+    TellFocus(now, bRetell);
     m_seen = std::move(now);
 }
 
+// What a reader ignores unless it has the focus; the part with the focus is told by TellFocus.
 void ViewAccessible::TellChanges(const CAccessibleChild& before,
                                  const CAccessibleChild& after) const {
+    if (after.bFocused)
+        return;
     QAccessibleInterface* iface = ChildFor(after.nKey);
     if (after.name != before.name)
         Tell(QAccessibleEvent(iface, QAccessible::NameChanged));
-    if (after.nValue != before.nValue)
-        Tell(QAccessibleValueChangeEvent(iface, after.nValue));
     if (after.bAvailable != before.bAvailable) {
         QAccessible::State changed;
         changed.disabled = true;
         Tell(QAccessibleStateChangeEvent(iface, changed));
     }
-    if (after.bFocused && !before.bFocused)
-        Tell(QAccessibleEvent(iface, QAccessible::Focus));
+}
+
+void ViewAccessible::TellFocus(const std::vector<CAccessibleChild>& now, bool bRetell) {
+    const CAccessibleChild* after = Focused(now);
+    if (after == nullptr)
+        return;
+    const CAccessibleChild* before = Focused(m_seen);
+    const bool bSamePart = before != nullptr && before->nKey == after->nKey;
+    const bool bNewWords =
+        bSamePart && (before->name != after->name || before->description != after->description);
+    if (bSamePart && !bNewWords && !bRetell)
+        return;
+    if (bSamePart)
+        Renew(after->nKey);
+    Tell(QAccessibleEvent(ChildFor(after->nKey), QAccessible::Focus));
+}
+
+// The identity before last goes; the last one stays a while, for a reader that still asks it.
+void ViewAccessible::Renew(int nKey) {
+    const auto current = m_children.find(nKey);
+    if (current == m_children.end())
+        return;
+    if (const auto old = m_renewed.find(nKey); old != m_renewed.end())
+        Forget(old->second);
+    if (auto* part = static_cast<Part*>(QAccessible::accessibleInterface(current->second)))
+        part->LeaveBehind();
+    m_renewed[nKey] = current->second;
+    m_children.erase(current);
+}
+
+// A part no longer shown: its identities go.
+void ViewAccessible::Drop(int nKey) {
+    for (auto* identities : {&m_children, &m_renewed}) {
+        if (const auto found = identities->find(nKey); found != identities->end()) {
+            Forget(found->second);
+            identities->erase(found);
+        }
+    }
 }
 
 void ViewAccessible::SetListener(std::function<void(QAccessibleEvent*)> listener) {

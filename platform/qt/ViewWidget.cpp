@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <utility>
+
 ViewWidget::ViewWidget(CView& view, QWidget* parent) : QWidget(parent), m_view(view) {
     // The view's background is white, and repainted areas are erased to it, whatever the
     // desktop's colours: removed items are painted as white discs, so on any other background
@@ -22,7 +24,7 @@ ViewWidget::ViewWidget(CView& view, QWidget* parent) : QWidget(parent), m_view(v
     // Tab brings the keyboard to the board as well as a click does.
     setFocusPolicy(Qt::StrongFocus);
     [[maybe_unused]] static const bool accessibleInstalled =
-        (QAccessible::installFactory(&ViewAccessible::Create), true);
+        (QAccessible::installFactory(&ViewWidget::CreateAccessible), true);
     // The texts sit at fixed pixel positions beside each other and the board, so their size
     // must not follow the desktop's font size: a large one would run each label into its number.
     QFont textFont = font();
@@ -43,9 +45,13 @@ void ViewWidget::InvalidateRect(const CRect* rect, bool /*bErase*/) {
     NotifyAccessible();
 }
 
+// A screen reader speaks the box as it opens: it also says what the view has to tell, such as
+// the computer's last move before the verdict.
 int ViewWidget::MessageBox(const std::string& text, const std::string& caption, UINT /*nType*/) {
+    LookAgain();
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::Ok, this);
+    box.setAccessibleDescription(QString::fromStdString(m_view.GetAccessibleDescription()));
     box.exec();
     return IDOK;
 }
@@ -104,6 +110,8 @@ UINT BoardKey(const QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return VK_RETURN;
+    case Qt::Key_F5:
+        return VK_F5;
     default:
         return 0;
     }
@@ -122,25 +130,39 @@ void ViewWidget::keyPressEvent(QKeyEvent* event) {
     if (bTakes && event->isAutoRepeat())
         return;
     m_view.OnKeyDown(key, 1, 0);
-    NotifyAccessible();
+    NotifyAccessible(key == VK_F5);
     if (bTakes)
         emit clicked();
 }
 
-void ViewWidget::focusInEvent(QFocusEvent* event) {
+// The picture is the same in an active and an inactive window: the focus shows in the keyboard's
+// cursor alone. Qt would repaint the whole view on each (de)activation where the desktop gives
+// inactive windows colours of their own; the view has no child widgets to pass the news to.
+bool ViewWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        return true;
+    return QWidget::event(event);
+}
+
+// The view repaints the keyboard cursor's square, where the focus shows, when the cursor is
+// drawn; Qt's own handling would repaint the whole view.
+void ViewWidget::focusInEvent(QFocusEvent* /*event*/) {
     m_view.OnSetFocus();
     NotifyAccessible();
-    QWidget::focusInEvent(event);
 }
 
-void ViewWidget::focusOutEvent(QFocusEvent* event) {
+void ViewWidget::focusOutEvent(QFocusEvent* /*event*/) {
     m_view.OnKillFocus();
     NotifyAccessible();
-    QWidget::focusOutEvent(event);
 }
 
-std::vector<CAccessibleChild> ViewWidget::AccessibleChildren() const {
-    return m_view.GetAccessibleChildren();
+QAccessibleInterface* ViewWidget::CreateAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<ViewWidget*>(object);
+    if (widget == nullptr || className != QLatin1String(staticMetaObject.className()))
+        return nullptr;
+    widget->m_pAccessible = new ViewAccessible(widget, widget->m_view,
+                                               [widget](int nKey) { widget->PressAccessible(nKey); });
+    return widget->m_pAccessible;
 }
 
 void ViewWidget::PressAccessible(int nKey) {
@@ -149,7 +171,17 @@ void ViewWidget::PressAccessible(int nKey) {
     emit clicked();
 }
 
-void ViewWidget::NotifyAccessible() {
+void ViewWidget::NotifyAccessible(bool bRetell) {
+    if (m_pAccessible == nullptr)
+        return;
+    m_bRetell = m_bRetell || bRetell;
+    if (!m_bLookPending)
+        QMetaObject::invokeMethod(this, &ViewWidget::LookAgain, Qt::QueuedConnection);
+    m_bLookPending = true;
+}
+
+void ViewWidget::LookAgain() {
+    m_bLookPending = false;
     if (m_pAccessible != nullptr)
-        m_pAccessible->Refresh();
+        m_pAccessible->Refresh(std::exchange(m_bRetell, false));
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QAccessibleInterface;
 class ViewAccessible;
 
 class ViewWidget : public QWidget, public IWndHost {
@@ -25,13 +26,8 @@ public:
 
     QSize sizeHint() const override;
 
-    // The parts of the picture that assistive technology reads, and the default action of one,
-    // asked for by it.
-    std::vector<CAccessibleChild> AccessibleChildren() const;
-    void PressAccessible(int nKey);
-    // The interface that assistive technology reads the view through, once one asked for it;
-    // until then nobody listens, and changes are not looked for.
-    void AttachAccessible(ViewAccessible* pAccessible) { m_pAccessible = pAccessible; }
+    // The factory that Qt asks for every widget's interface for assistive technology.
+    static QAccessibleInterface* CreateAccessible(const QString& className, QObject* object);
 
 signals:
     // After every click that reached the view, from the mouse, a key or a screen reader: the
@@ -39,6 +35,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -49,9 +46,18 @@ protected:
 private:
     // The view's client pixel under a pointer position.
     CPoint ClientPoint(const QMouseEvent& event) const;
-    // Tells a screen reader, if one listens, what the last change did to the picture.
-    void NotifyAccessible();
+    // The default action of a part of the picture, asked for by assistive technology.
+    void PressAccessible(int nKey);
+    // Asks for a screen reader, if one listens, to be told what the picture's changes did, in one
+    // look once the event at hand is handled, however many changes it makes; with bRetell the
+    // part with the focus is read again.
+    void NotifyAccessible(bool bRetell = false);
+    void LookAgain();
 
     CView& m_view;
-    ViewAccessible* m_pAccessible = nullptr; // owned by Qt's cache of interfaces
+    // The interface that assistive technology reads the view through, once one asked for it;
+    // until then nobody listens, and changes are not looked for. Owned by Qt's cache.
+    ViewAccessible* m_pAccessible = nullptr;
+    bool m_bLookPending = false;
+    bool m_bRetell = false;
 };

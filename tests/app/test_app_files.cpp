@@ -1,8 +1,8 @@
 // The command line and the files the program touches: the document it opens and saves, and the
 // settings file it reads and writes. What is not a regular file is refused without blocking and
 // left exactly as it was; a settings file that Qt cannot read is kept before it is written over.
-#include "AppDriver.h"
 #include "app/qt/ZeltaroDoc.h"
+#include "support/RunningApp.h"
 
 #include <condition_variable>
 #include <cstdio>
@@ -203,11 +203,13 @@ void TestAppFiles::commandLineEndsTheProgram_data() {
     QTest::newRow("socket") << QStringList() << "socket" << 1 << "^$" << notAFile;
     QTest::newRow("folder") << QStringList() << "folder" << 1 << "^$" << notAFile;
     QTest::newRow("link to a FIFO") << QStringList() << "link to fifo" << 1 << "^$" << notAFile;
+    QTest::newRow("no display") << QStringList() << "" << 1 << "^$"
+                                << "^zeltaro: there is no display .*run zeltaro-vnc\n$";
 }
 
 // The real program, which must end by itself: a FIFO without a writer or a device is never
-// opened for reading, so the run cannot hang on it, and the help and the version need no
-// display.
+// opened for reading, so the run cannot hang on it. The help and the version need no display,
+// and the game without arguments is told it has none.
 void TestAppFiles::commandLineEndsTheProgram() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, node);
@@ -224,7 +226,7 @@ void TestAppFiles::commandLineEndsTheProgram() {
     const QString identity = Identity(path);
     QProcess program;
     program.setWorkingDirectory(dir.path());
-    if (status == 0) { // the help or the version, which need no display: the run has none
+    if (status == 0 || arguments.isEmpty()) { // these runs have no display
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(name);

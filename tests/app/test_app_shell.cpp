@@ -1,6 +1,6 @@
 // Start-up, the document's Save, closing, the About box and the rules file, and the recent-file
 // list in the settings store.
-#include "AppDriver.h"
+#include "support/RunningApp.h"
 
 class TestAppShell : public QObject {
     Q_OBJECT

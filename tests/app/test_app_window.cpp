@@ -1,9 +1,9 @@
 // The main window as the player finds it: menu, toolbar, keys, prompts and tooltips, the bars;
 // the commands' availability in every phase of a game; whole games played through it.
-#include "AppDriver.h"
 #include "resources/Menu.h"
 #include "resources/StringTable.h"
 #include "resources/ToolBar.h"
+#include "support/RunningApp.h"
 
 class TestAppWindow : public QObject {
     Q_OBJECT
@@ -17,18 +17,6 @@ private slots:
 };
 
 namespace {
-
-// The menu's resource table as the player should read it: each pop-up's text, then its items
-// with their keys after a tab, a separator as "-".
-QStringList MenuTable() {
-    QStringList texts;
-    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
-        texts << QString::fromUtf8(popup.text) + ':';
-        for (const MenuItem& item : popup.items)
-            texts << (item.nID == ID_SEPARATOR ? "-" : QString::fromUtf8(item.text));
-    }
-    return texts;
-}
 
 // Every command on the menu, in menu order, with its item's text.
 std::vector<std::pair<UINT, QString>> MenuCommands() {
@@ -153,16 +141,17 @@ void TestAppWindow::commandsInEveryPhase() {
     // the command is offered, 0 where it is greyed.
     auto offered = [&](const char* enabled) {
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(run.Button(kGameCommands[i])->isEnabled(), enabled[i] == '1');
-            run.OpenMenuOf(kGameCommands[i])->hide();
-            QVERIFY(run.Action(kGameCommands[i])->isEnabled() == (enabled[i] == '1') &&
-                    run.Action(kGameCommands[i])->isVisible());
+            const UINT nID = kGameCommands[i].nID;
+            QCOMPARE(run.Button(nID)->isEnabled(), enabled[i] == '1');
+            run.OpenMenuOf(nID)->hide();
+            QVERIFY(run.Action(nID)->isEnabled() == (enabled[i] == '1') &&
+                    run.Action(nID)->isVisible());
         }
         const std::vector<int> before = Snapshot(run.View());
         for (int i = 0; i < 5; ++i) {
             for (Route route : {Route::Key, Route::Toolbar, Route::Menu}) {
                 if (enabled[i] == '0')
-                    run.Issue(kGameCommands[i], route);
+                    run.Issue(kGameCommands[i].nID, route);
             }
         }
         QCOMPARE(Snapshot(run.View()), before);

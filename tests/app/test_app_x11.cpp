@@ -2,36 +2,19 @@
 // restored from the picture the window underneath last painted, unless the program paints it
 // again: the settings dialog at launch has to leave the first-move line and the grey discs
 // where it lay, while the rest of the board stays as it was until Start.
-#include "AppDriver.h"
+#include "support/RunningApp.h"
 
 namespace {
 
-const QColor kGrey(128, 128, 128);
-const QColor kWhite(255, 255, 255);
-
-// Where the first-move line's first letter lies, and item k's centre, in the view's pixels.
+// Where the first-move line's first letter lies, in the view's pixels.
 const QPoint kFirstLetter(14, 17);
-QPoint ItemCentre(int k) {
-    const CRect r = CZeltaroView::ItemRect(k);
-    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-bool HasInk(const QImage& screen, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (screen.pixelColor(x, y).lightness() < 128)
-                return true;
-        }
-    }
-    return false;
-}
 
 // The line when its first letter shows, then each disc's centre: G grey, W white, ? neither.
 QString Shown(const QImage& screen, const QWidget* view, int nItems) {
     QString shown =
         HasInk(screen, QRect(view->mapToGlobal(kFirstLetter), QSize(8, 8))) ? "line " : "";
     for (int k = 1; k <= nItems; ++k) {
-        const QColor c = screen.pixelColor(view->mapToGlobal(ItemCentre(k)));
+        const QColor c = screen.pixelColor(view->mapToGlobal(ToQPoint(ItemCentre(k))));
         shown += c == kGrey ? 'G' : c == kWhite ? 'W' : '?';
     }
     return shown;
@@ -41,7 +24,7 @@ QString Shown(const QImage& screen, const QWidget* view, int nItems) {
 QString Expected(const QRect& covered, const QWidget* view, int nItems) {
     QString shown = covered.contains(view->mapToGlobal(kFirstLetter)) ? "line " : "";
     for (int k = 1; k <= nItems; ++k)
-        shown += covered.contains(view->mapToGlobal(ItemCentre(k))) ? 'G' : 'W';
+        shown += covered.contains(view->mapToGlobal(ToQPoint(ItemCentre(k)))) ? 'G' : 'W';
     return shown;
 }
 
@@ -63,9 +46,14 @@ private slots:
     void settingsDialogLeavesItsPlacePainted() {
         QFETCH(QString, button);
         QFETCH(int, items);
+        // A desktop that gives inactive windows colours of their own.
+        QPalette desktop = QApplication::palette();
+        desktop.setColor(QPalette::Inactive, QPalette::Highlight, Qt::red);
+        QApplication::setPalette(desktop);
         RunningApp run;
         QVERIFY(run.Start());
-        const QWidget* view = run.frame->ViewWindow();
+        QWidget* view = run.frame->ViewWindow();
+        view->setFocus(Qt::TabFocusReason); // where the player usually leaves it
         QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, 25),
                      QString(25, 'W'));
         ModalHand hand;
@@ -78,6 +66,15 @@ private slots:
         run.PressKey(ID_GAME_SETTINGS);
         QVERIFY(hand.Done() && hand.unexpected.isEmpty());
         QCOMPARE(run.View().m_nTotal, items);
+        // The template puts the dialog at the top left of the window's client area, which
+        // begins below the menu bar.
+        QCOMPARE(covered.topLeft(), run.frame->mapToGlobal(run.frame->menuBar()->geometry().bottomLeft() + QPoint(0, 1)));
+        // A window manager gives the focus back to the board, which shows it only in the
+        // keyboard's cursor: once it is back, whatever it asked to repaint is painted.
+        if (qEnvironmentVariableIsSet("ZELTARO_WINDOW_MANAGER"))
+            QTRY_VERIFY(view->hasFocus());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         const QString expected = Expected(covered, view, items);
         QVERIFY2(expected.contains('G') && expected.contains('W'), qPrintable(expected));
         QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, items),

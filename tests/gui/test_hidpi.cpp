@@ -3,9 +3,7 @@
 #include "frame/qt/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/ToolBar.h"
-#include "resources/resource.h"
-#include "support/ScriptedRuntime.h"
-#include "view/ZeltaroView.h"
+#include "support/TestGame.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -69,7 +67,6 @@ class TestHiDpi : public QObject {
 
 private slots:
     void initTestCase() {
-        m_view.SetRuntime(&m_runtime);
         m_widget.resize(640, 320);
         m_widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_widget));
@@ -83,7 +80,7 @@ private slots:
     void discsStayRoundAtTwiceTheirPlace() {
         const QImage image = m_widget.grab().toImage();
         for (int k = 1; k <= m_view.m_nTotal; ++k) {
-            const CRect r = CZeltaroView::ItemRect(k);
+            const CRect r = ItemRect(k);
             const QRect square(r.left * kRatio, r.top * kRatio, r.Width() * kRatio,
                                r.Height() * kRatio);
             const Pixels p = Measure(image, square);
@@ -143,9 +140,9 @@ private slots:
     }
 
 private:
-    ScriptedRuntime m_runtime;
-    CZeltaroView m_view;
-    ViewWidget m_widget{m_view};
+    TestGame<ViewWidget> m_game;
+    CZeltaroView& m_view = m_game.view;
+    ViewWidget& m_widget = m_game.host;
 };
 
 QTEST_MAIN(TestHiDpi)

@@ -1,14 +1,7 @@
 // Presses on a screen scaled by a fraction: the device pixel under the pointer picks the item,
 // wherever the scaled position falls between whole pixels. The registration sets the scale
 // factor, which Qt reads as the application starts.
-#include "frame/qt/MainFrm.h"
-#include "platform/qt/ViewWidget.h"
-#include "resources/resource.h"
-#include "support/ScriptedRuntime.h"
-#include "view/ZeltaroView.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "support/RunningApp.h"
 
 namespace {
 
@@ -21,7 +14,7 @@ int FirstDevicePixel(int coordinate) { return qCeil(coordinate * kScale); }
 enum class Spot { First, Last, Before, Past };
 
 QPoint DevicePixel(int k, Spot spot) {
-    const CRect r = CZeltaroView::ItemRect(k);
+    const CRect r = ItemRect(k);
     const QPoint first(FirstDevicePixel(r.left), FirstDevicePixel(r.top));
     const QPoint last(FirstDevicePixel(r.right) - 1, FirstDevicePixel(r.bottom) - 1);
     switch (spot) {
@@ -46,12 +39,9 @@ class TestScaledClicks : public QObject {
 
 private slots:
     void initTestCase() {
-        QCOMPARE(m_frame.OnCreate(), 0);
-        m_frame.View().SetRuntime(&m_runtime);
-        m_frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame));
+        QVERIFY(m_run.Start());
         QVERIFY2(kScale > 1, "QT_SCALE_FACTOR is not set");
-        QCOMPARE(m_frame.devicePixelRatio(), kScale);
+        QCOMPARE(m_run.frame->devicePixelRatio(), kScale);
     }
 
     void pressAtADevicePixel_data() {
@@ -76,27 +66,24 @@ private slots:
     void pressAtADevicePixel() {
         QFETCH(int, item);
         QFETCH(Spot, spot);
-        CZeltaroView& view = m_frame.View();
+        CZeltaroView& view = m_run.View();
+        CMainFrame& frame = *m_run.frame;
         if (view.m_bStarted)
             QVERIFY(view.OnCommand(ID_GAME_NEW));
         QVERIFY(view.OnCommand(ID_GAME_START));
-        const QPointF at = m_frame.ViewWindow()->mapTo(&m_frame, QPointF(0, 0)) +
+        const QPointF at = frame.ViewWindow()->mapTo(&frame, QPointF(0, 0)) +
                            QPointF(DevicePixel(item, spot)) / kScale;
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, at, m_frame.mapToGlobal(at), Qt::LeftButton,
+            QMouseEvent event(type, at, at, frame.mapToGlobal(at), Qt::LeftButton,
                               type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                               Qt::NoModifier);
-            QApplication::sendEvent(m_frame.windowHandle(), &event);
+            QApplication::sendEvent(frame.windowHandle(), &event);
         }
-        QString taken;
-        for (int k = 1; k <= view.m_nTotal; ++k)
-            taken += view.Item(k).nTaken == 1 ? QString::number(k) : QString();
-        QTEST(taken, "taken");
+        QTEST(QString::fromStdString(GameDriver::Removed(view)), "taken");
     }
 
 private:
-    ScriptedRuntime m_runtime;
-    CMainFrame m_frame;
+    RunningApp m_run;
 };
 
 QTEST_MAIN(TestScaledClicks)

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Headless play as scripts/run serves it with no display: the VNC server reachable from this
-computer only and only with the run's password, the X display closed to other accounts, and
-nothing of the run left once the game ends. Each run has a scratch home and a free port.
+"""Headless play as scripts/run serves it with no display: the VNC server reachable by this
+account only (a socket of its own, or a loopback port when asked for) and only with the run's
+password, the X display closed to other accounts, a desktop whose window manager shows every
+caption, and nothing of the run left, however it ends. Each run has a scratch home.
 Usage: test_serve_vnc.py SERVE-VNC PROGRAM"""
 import os
 import re
+import stat
 import select
 import signal
 import socket
@@ -54,11 +56,18 @@ def alive(pid):
 
 
 def scratch_env(home, port):
-    env = {"PATH": os.environ["PATH"], "HOME": home, "LANG": "C.UTF-8"}
-    for name in ("CONFIG", "DATA", "CACHE", "STATE", "RUNTIME"):
+    # The desktop's opener finds no program for plain text, as xdg-open answers then.
+    opener = os.path.join(home, "opener")
+    os.mkdir(opener)
+    with open(os.path.join(opener, "xdg-open"), "w") as f:
+        f.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n")
+    os.chmod(os.path.join(opener, "xdg-open"), 0o755)
+    env = {"PATH": f"{opener}:{os.environ['PATH']}", "HOME": home, "LANG": "C.UTF-8"}
+    for name in ("CONFIG", "DATA", "CACHE", "STATE"):
         env[f"XDG_{name}_HOME"] = os.path.join(home, name.lower())
-    env["XDG_RUNTIME_DIR"] = env.pop("XDG_RUNTIME_HOME")
-    os.mkdir(env["XDG_RUNTIME_DIR"], 0o700)
+    # The suite's runtime folder, where it has one: a socket's path must stay short.
+    env["XDG_RUNTIME_DIR"] = os.environ.get("XDG_RUNTIME_DIR") or os.path.join(home, "runtime")
+    os.makedirs(env["XDG_RUNTIME_DIR"], 0o700, exist_ok=True)
     if port is not None:
         env["ZELTARO_VNC_PORT"] = str(port)
     return env
@@ -76,8 +85,13 @@ def vnc_response(password, challenge):
 class Rfb:
     """A VNC client of the protocol's version 3.8, just enough to log in and read the screen."""
 
-    def __init__(self, port):
-        self.sock = socket.create_connection(("127.0.0.1", port), timeout=30)
+    def __init__(self, address):
+        if isinstance(address, int):
+            self.sock = socket.create_connection(("127.0.0.1", address), timeout=30)
+        else:
+            self.sock = socket.socket(socket.AF_UNIX)
+            self.sock.settimeout(30)
+            self.sock.connect(address)
 
     def read(self, n):
         data = b""
@@ -125,29 +139,35 @@ class Rfb:
 
 class Run:
     """scripts/serve-vnc with the game, in a session of its own as a terminal would start it;
-    traced, every bind of the run is written down from the first moment."""
+    traced, every bind of the run is written down from the first moment. It serves on its
+    socket unless given a port."""
 
-    def __init__(self, port, traced=False):
+    def __init__(self, port=None, traced=False):
         self.home = tempfile.TemporaryDirectory()
-        self.trace = os.path.join(self.home.name, "bind.trace")
+        self.trace = tempfile.mktemp()
         self.port = port
+        env = scratch_env(self.home.name, port)
+        self.home_before = tree(self.home.name)
         tracer = ["strace", "-f", "-qq", "--seccomp-bpf", "-e", "trace=bind", "-o", self.trace]
         self.proc = subprocess.Popen(
-            (tracer if traced else []) + [SERVE_VNC, PROGRAM], env=scratch_env(self.home.name, port),
-            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, bufsize=0, start_new_session=True)
-        self.server = self.game = None
+            (tracer if traced else []) + [SERVE_VNC, "--game", PROGRAM], env=env, stdout=subprocess.PIPE,
+            stderr=subprocess.STDOUT, bufsize=0, start_new_session=True)
+        self.parts = {}
         try:
-            self.banner = self.read_until(r"Password:\s+(\S+)")
+            self.banner = self.read_until(r"Password:\s+(\S+)(.|\n)*vncviewer (\S+)")
             self.password = re.search(r"Password:\s+(\S+)", self.banner).group(1)
+            self.address = port or re.search(r"vncviewer (\S+)", self.banner).group(1)
             self.script = children(self.proc.pid)[0] if traced else self.proc.pid
-            self.server, self.game = self.wait_for_processes()
+            self.parts = self.wait_for_processes()
         except BaseException:
             self.kill()
             raise
+        self.server, self.game = self.parts["Xvnc"], self.parts[PROGRAM]
         self.env = dict(item.split("=", 1) for item in process_file(self.game, "environ"))
         args = process_file(self.server, "cmdline")
         self.private_files = [args[i + 1] for i, arg in enumerate(args)
                               if arg in ("-PasswordFile", "-auth")]
+        self.private = os.path.dirname(self.private_files[0])
 
     def read_until(self, pattern, timeout=60):
         text = ""
@@ -162,14 +182,24 @@ class Run:
         return text
 
     def wait_for_processes(self):
+        """The run's parts by name: the server, the window manager, the bus and the game."""
         deadline = time.monotonic() + 30
         while time.monotonic() < deadline:
             pids = children(self.script)
             names = {process_file(pid, "cmdline")[0]: pid for pid in pids if alive(pid)}
-            if "Xvnc" in names and PROGRAM in names:
-                return names["Xvnc"], names[PROGRAM]
+            if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys():
+                return names
             time.sleep(0.1)
-        raise AssertionError("the server and the game did not both start")
+        raise AssertionError("the server, the window manager, the bus and the game did not all start")
+
+    def xdotool(self, *args):
+        return self.x_client(["xdotool", *args]).stdout.decode().strip()
+
+    def caption(self, name):
+        """The top of the frame the window manager put round the window titled so, in pixels."""
+        window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
+        extents = self.x_client(["xprop", "-id", window.split()[0], "_NET_FRAME_EXTENTS"])
+        return int(extents.stdout.decode().split("=")[1].split(",")[2])
 
     def x_client(self, args, as_nobody=False):
         env = [f"DISPLAY={self.env['DISPLAY']}"]
@@ -183,7 +213,7 @@ class Run:
 
     def kill(self):
         """Whatever is left of a run that failed a test."""
-        for pid in filter(None, (self.server, self.game)):
+        for pid in self.parts.values():
             if alive(pid):
                 os.kill(pid, signal.SIGKILL)
         if self.proc.poll() is None:
@@ -191,6 +221,26 @@ class Run:
             self.proc.wait()
         self.proc.stdout.close()
         self.home.cleanup()
+        if os.path.exists(self.trace):
+            os.remove(self.trace)
+
+
+def tree(folder):
+    """Every path under the folder with its kind and size."""
+    return {os.path.join(top, name): (stat.S_IFMT(os.lstat(os.path.join(top, name)).st_mode),
+                                      os.lstat(os.path.join(top, name)).st_size)
+            for top, dirs, files in os.walk(folder) for name in dirs + files}
+
+
+def gone(test, pids, paths, timeout=10):
+    """Waits until no process and no path is left, then says which still are."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline and (any(map(alive, pids)) or any(map(os.path.lexists, paths))):
+        time.sleep(0.1)
+    for pid in pids:
+        test.assertFalse(alive(pid), f"process {pid} is still running")
+    for path in paths:
+        test.assertFalse(os.path.lexists(path), path)
 
 
 def inet_binds(trace):
@@ -208,45 +258,80 @@ def listening(port):
 
 
 class ServedGame(unittest.TestCase):
-    def start(self, traced=False):
-        run = Run(free_port(), traced)
+    def start(self, port=None, traced=False):
+        run = Run(port, traced)
         self.addCleanup(run.kill)
         return run
 
-    def test_the_vnc_server_listens_on_loopback_alone_and_asks_for_the_password(self):
-        run = self.start(traced=True)
-        rfb = Rfb(run.port)
-        types = rfb.security_types()
-        self.assertNotIn(SECURITY_NONE, types)
-        self.assertIn(SECURITY_VNC_AUTH, types)
-        self.assertFalse(rfb.log_in("wrong"))
-        rfb.close()
+    def test_the_vnc_server_is_this_accounts_alone_and_asks_for_the_password(self):
+        # A socket in the run's private folder and no TCP port at all, unless a port is asked
+        # for: then 127.0.0.1 alone.
+        for name, port, bound in (("socket", None, set()), ("port", free_port(), {"127.0.0.1"})):
+            with self.subTest(name):
+                run = self.start(port, traced=True)
+                if port is None:
+                    info = os.stat(run.address)
+                    self.assertTrue(stat.S_ISSOCK(info.st_mode))
+                    self.assertEqual((info.st_uid, stat.S_IMODE(info.st_mode)), (os.geteuid(), 0o600))
+                    self.assertEqual(os.path.dirname(run.address), run.private)
+                rfb = Rfb(run.address)
+                types = rfb.security_types()
+                self.assertNotIn(SECURITY_NONE, types)
+                self.assertIn(SECURITY_VNC_AUTH, types)
+                self.assertFalse(rfb.log_in("wrong"))
+                rfb.close()
 
-        # With the password, the screen shows the game's window: its light face at the top
-        # left, where the window lies with no window manager, on the server's black.
-        deadline = time.monotonic() + 30
-        while True:
-            rfb = Rfb(run.port)
-            rfb.security_types()
-            self.assertTrue(rfb.log_in(run.password))
-            width, _, pixels = rfb.screen()
-            rfb.close()
-            light = sum(1 for y in range(0, 300, 10) for x in range(0, 300, 10)
-                        if min(pixels[(y * width + x) * 4:(y * width + x) * 4 + 3]) > 200)
-            if light > 450 or time.monotonic() > deadline:
-                break
-            time.sleep(0.5)
-        self.assertGreater(light, 450, "the game's window is not on the served screen")
+                # With the password, the screen shows the game's window: its light face in the
+                # middle, where the window manager places it, on the server's black.
+                deadline = time.monotonic() + 30
+                while True:
+                    rfb = Rfb(run.address)
+                    rfb.security_types()
+                    self.assertTrue(rfb.log_in(run.password))
+                    width, _, pixels = rfb.screen()
+                    rfb.close()
+                    light = sum(1 for y in range(250, 550, 10) for x in range(250, 550, 10)
+                                if min(pixels[(y * width + x) * 4:(y * width + x) * 4 + 3]) > 200)
+                    if light > 450 or time.monotonic() > deadline:
+                        break
+                    time.sleep(0.5)
+                self.assertGreater(light, 450, "the game's window is not on the served screen")
 
+                os.killpg(run.proc.pid, signal.SIGINT)
+                run.wait()
+                self.assertEqual({v4 or v6 for v4, v6 in inet_binds(run.trace)}, bound)
+
+    def test_every_window_has_its_caption_and_the_keys_follow_the_active_one(self):
+        run = self.start()
+        self.assertGreater(run.caption("Untitled - Zeltaro"), 0)
+        # Play with nothing taken, after Start: the game's box, closed with Enter.
+        run.xdotool("key", "ctrl+t", "ctrl+p")
+        self.assertGreater(run.caption("ВНИМАНИЕ"), 0)
+        run.xdotool("key", "Return")
+        # New game, then the settings: the keys reach the game once the box has closed.
+        run.xdotool("sleep", "0.5", "key", "ctrl+n", "ctrl+g")
+        self.assertGreater(run.caption("Общи настройки"), 0)
+        run.xdotool("key", "Escape")
+        # "Правила" with no program for text: the shell's own window, closed with Esc.
+        run.xdotool("sleep", "0.5", "key", "alt", "sleep", "0.3", "key", "Left", "Down", "Return")
+        self.assertGreater(run.caption("About Zeltaro"), 0)
+        run.xdotool("key", "Tab", "space")
+        self.assertGreater(run.caption("HelpZeltaro.txt"), 0)
+        run.xdotool("key", "Escape")
+        run.xdotool("search", "--sync", "--onlyvisible", "--name", "^Untitled - Zeltaro$",
+                    "sleep", "0.5")
+        self.assertEqual(run.xdotool("search", "--onlyvisible", "--name", "^HelpZeltaro.txt$"), "")
         os.killpg(run.proc.pid, signal.SIGINT)
         run.wait()
-        binds = inet_binds(run.trace)
-        self.assertTrue(binds, "no network address bound")
-        self.assertEqual({v4 or v6 for v4, v6 in binds}, {"127.0.0.1"})
+        self.assertEqual(tree(run.home.name), run.home_before, "the run changed the home")
 
     @unittest.skipUnless(os.geteuid() == 0, "only the administrator can act as another account")
-    def test_another_account_can_neither_open_the_display_nor_read_the_secrets(self):
+    def test_another_account_can_neither_reach_the_game_nor_read_the_secrets(self):
         run = self.start()
+        connect = subprocess.run(NOBODY + ["/usr/bin/python3", "-c", "import socket, sys; socket."
+                                           "socket(socket.AF_UNIX).connect(sys.argv[1])", run.address],
+                                 capture_output=True)
+        self.assertIn(b"PermissionError", connect.stderr, "another account reached the VNC socket")
         self.assertEqual(run.x_client(["xdpyinfo"]).returncode, 0, "the cookie does not open it")
         refused = run.x_client(["xdpyinfo"], as_nobody=True)
         self.assertIn(b"Authorization required", refused.stderr, "another account opened it")
@@ -256,50 +341,77 @@ class ServedGame(unittest.TestCase):
             read = subprocess.run(NOBODY + ["cat", path], capture_output=True)
             self.assertIn(b"Permission denied", read.stderr, f"another account read {path}")
 
-    def test_nothing_is_left_once_the_game_ends(self):
+    def test_nothing_is_left_however_the_run_ends(self):
+        # How the run is ended, and whether it serves on a port.
+        def kill(part, sig=signal.SIGKILL):
+            return lambda run: os.kill(run.parts.get(part, run.script), sig)
         ends = {
-            "Ctrl+C in the terminal": lambda run: os.killpg(run.proc.pid, signal.SIGINT),
+            "Ctrl+C in the terminal": (lambda run: os.killpg(run.proc.pid, signal.SIGINT), None),
             # "изход", the last item of the first menu, "Игра".
-            "closed from its menu": lambda run: run.x_client(
-                ["xdotool", "search", "--sync", "--onlyvisible", "--name", "Zeltaro", "sleep", "0.5",
-                 "mousemove", "20", "10", "click", "1", "sleep", "0.5", "key", "Up", "key",
-                 "Return"]),
+            "closed from its menu": (lambda run: run.xdotool(
+                "search", "--sync", "--onlyvisible", "--name", "Zeltaro", "sleep", "0.5", "key",
+                "alt", "sleep", "0.3", "key", "Down", "Up", "Return"), free_port()),
+            "SIGTERM to the launcher alone": (kill("launcher", signal.SIGTERM), None),
+            "SIGHUP to the launcher alone": (kill("launcher", signal.SIGHUP), None),
+            "SIGINT to the launcher alone": (kill("launcher", signal.SIGINT), None),
+            "SIGKILL to the launcher": (kill("launcher"), None),
+            "SIGKILL to the server": (kill("Xvnc"), None),
+            "SIGKILL to the window manager": (kill("openbox"), None),
+            "SIGKILL to the bus": (kill("dbus-daemon"), None),
+            "SIGKILL to the game": (kill(PROGRAM), None),
         }
-        for name, end in ends.items():
+        for name, (end, port) in ends.items():
             with self.subTest(name):
-                run = self.start()
+                run = self.start(port)
                 display = run.env["DISPLAY"].lstrip(":")
-                private = os.path.dirname(run.private_files[0])
                 end(run)
                 run.wait()
-                for pid in (run.script, run.server, run.game):
-                    self.assertFalse(alive(pid), f"process {pid} is still running")
-                self.assertFalse(listening(run.port))
-                for path in (f"/tmp/.X11-unix/X{display}", f"/tmp/.X{display}-lock", private):
-                    self.assertFalse(os.path.exists(path), path)
+                gone(self, [run.script, *run.parts.values()],
+                     [f"/tmp/.X11-unix/X{display}", f"/tmp/.X{display}-lock", run.private])
+                if port:
+                    self.assertFalse(listening(port))
 
 
-class Ports(unittest.TestCase):
-    def serve(self, port):
-        with tempfile.TemporaryDirectory() as home:
-            env = scratch_env(home, None)
-            env["ZELTARO_VNC_PORT"] = port
-            return subprocess.run([SERVE_VNC, PROGRAM], env=env, capture_output=True, text=True,
-                                  timeout=60)
+class Refusals(unittest.TestCase):
+    """Runs that must not start, and say why."""
+
+    def serve(self, env):
+        return subprocess.run([SERVE_VNC, "--game", PROGRAM], env=env, capture_output=True,
+                              text=True, timeout=60)
+
+    @unittest.skipUnless(os.geteuid() == 0, "only the administrator can act as another account")
+    def test_a_temporary_folder_another_account_can_change_is_refused(self):
+        # TMPDIR's owner and mode; the session's runtime folder is another account's too, so it
+        # is no way out.
+        for name, owner, mode in (("another account's", 65534, 0o700),
+                                  ("writable by all, not sticky", 0, 0o777)):
+            with self.subTest(name), tempfile.TemporaryDirectory() as home:
+                hostile = os.path.join(home, "tmp")
+                os.mkdir(hostile)
+                os.chmod(hostile, mode)
+                os.chown(hostile, owner, owner)
+                runtime = os.path.join(home, "runtime")
+                os.mkdir(runtime, 0o700)
+                os.chown(runtime, 65534, 65534)
+                result = self.serve(scratch_env(home, None) | {"TMPDIR": hostile,
+                                                               "XDG_RUNTIME_DIR": runtime})
+                self.assertEqual(result.returncode, 1)
+                self.assertIn(f"TMPDIR ({hostile}) is not a folder that only your account", result.stderr)
+                self.assertEqual(os.listdir(hostile), [])
 
     def test_a_port_that_is_not_a_whole_number_from_1024_to_65535_is_refused(self):
         for value in ["abc", "0", "1023", "65536", "70000", "5900x", "-5901", "5 900"]:
-            with self.subTest(value):
-                result = self.serve(value)
+            with self.subTest(value), tempfile.TemporaryDirectory() as home:
+                result = self.serve(scratch_env(home, value))
                 self.assertNotEqual(result.returncode, 0)
                 self.assertIn("ZELTARO_VNC_PORT must be a whole number from 1024 to 65535",
                               result.stderr)
 
     def test_a_taken_port_is_reported(self):
-        with socket.socket() as taken:
+        with socket.socket() as taken, tempfile.TemporaryDirectory() as home:
             taken.bind(("127.0.0.1", 0))
             taken.listen()
-            result = self.serve(str(taken.getsockname()[1]))
+            result = self.serve(scratch_env(home, taken.getsockname()[1]))
         self.assertNotEqual(result.returncode, 0)
         self.assertRegex(result.stderr, r"port \d+ \(ZELTARO_VNC_PORT\) is taken")
 

@@ -45,7 +45,9 @@ deb="$work/out/zeltaro_${version}_$(dpkg --print-architecture).deb"
 # optimised, so libc's checked calls cannot be in it: lintian's note of that is expected there.
 expected=()
 [ "$config" != Debug ] || expected=(--suppress-tags hardening-no-fortify-functions)
-lintian --fail-on error,warning,info --display-info "${expected[@]}" "$deb" >"$work/lintian.log" 2>&1 ||
+# Lintian leaves a cache file in the temporary folder: the work folder's, which goes.
+TMPDIR="$work" lintian --fail-on error,warning,info --display-info "${expected[@]}" "$deb" \
+    >"$work/lintian.log" 2>&1 ||
     fail "lintian finds fault with the package:
 $(grep -v '^running with root' "$work/lintian.log")"
 
@@ -58,10 +60,10 @@ for lib in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translation
 done
 
 # Contents: everything under /usr, and every file the desktop and the program need.
-files="$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$')"
+files="$(dpkg-deb -c "$deb" | sed 's/ -> .*//' | awk '{print $NF}' | sed 's|^\./|/|' | grep -v '/$')"
 ! grep -v '^/usr/' <<<"$files" || fail "files outside /usr"
 icons=/usr/share/icons/hicolor
-for f in /usr/games/zeltaro /usr/share/zeltaro/HelpZeltaro.txt /usr/share/man/man6/zeltaro.6.gz \
+for f in /usr/games/zeltaro{,-vnc} /usr/share/zeltaro/HelpZeltaro.txt /usr/share/man/man6/zeltaro.6.gz \
     /usr/share/doc/zeltaro/{copyright,changelog.gz} \
     /usr/share/{applications/$app_id.desktop,metainfo/$app_id.metainfo.xml} \
     $icons/scalable/apps/$app_id.svg $icons/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png; do
@@ -75,30 +77,34 @@ if compgen -G "/var/lib/apt/lists/*_Packages*" >/dev/null; then
         -o Dir::State::status="$work/empty-status" "$deb" >"$work/apt.log" 2>&1 &&
         grep -q '^Inst zeltaro ' "$work/apt.log" ||
         fail "apt cannot install the package on a clean system: $(tail -20 "$work/apt.log")"
+    # With what it recommends, the headless launcher's programs: no terminal emulator comes.
+    apt-get install -s -o Debug::NoLocking=true -o Dir::State::status="$work/empty-status" "$deb" |
+        awk '/^Inst / { print $2 }' | sort >"$work/recommended"
+    grep -qx openbox "$work/recommended" || fail "the package does not bring a window manager"
+    apt-cache showpkg x-terminal-emulator | sed '1,/^Reverse Provides:/d' | awk '{ print $1 }' |
+        sort -u | comm -12 - "$work/recommended" | grep . && fail "the package brings a terminal emulator"
 else
     echo "note: no package lists here (apt-get update), clean-system resolution not checked"
 fi
 
-# Started as a desktop menu does: the entry's command, without the file a menu may pass, found
-# on Debian's standard PATH, in the home folder; the desktop's opener notes what it is asked to
-# open. `man zeltaro` finds the page where the package put it.
+# Started as a desktop menu does: the entry's command, without the file a menu may pass, with
+# root's PATH, which lacks the games' folders, in the home folder; the desktop's opener notes
+# what it is asked to open. `man zeltaro` finds the page where the package put it.
 root="$work/root"
 dpkg -x "$deb" "$root"
 [ "$(MANPATH="$root/usr/share/man" man -w zeltaro)" = "$root/usr/share/man/man6/zeltaro.6.gz" ] ||
     fail "man does not find the manual page"
-stock_path=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
 entry="$root/usr/share/applications/$app_id.desktop"
 mkdir -p "$work/home" "$work/opener"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/opened" >"$work/opener/xdg-open"
 chmod +x "$work/opener/xdg-open"
 command="$(sed -n 's/^Exec=//p' "$entry" | sed 's/ *%[fFuUick]//g')"
-export PATH="$work/opener:$root${stock_path//:/:$root}:$PATH"
-[ "$(command -v "${command%% *}")" = "$root/usr/games/zeltaro" ] ||
-    fail "the entry's command '$command' is not the installed program"
+export PATH="$work/opener:/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin"
+[ "${command%% *}" = /usr/games/zeltaro ] || fail "the entry's command '$command' is not the installed program"
 cd "$work/home"
 env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
     -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
-    sh -c "exec $command" >"$work/program.log" 2>&1 &
+    sh -c "exec $root$command" >"$work/program.log" 2>&1 &
 pid=$!
 
 window="$(timeout 30 xdotool search --sync --onlyvisible --name 'Zeltaro' | head -1)" ||
@@ -119,7 +125,7 @@ about="$(timeout 10 xdotool search --sync --onlyvisible --name '^About Zeltaro$'
 xdotool windowfocus --sync "$about"
 xdotool key Tab space
 wait_for 10 test -s "$work/opened" || fail "\"Правила\" opened nothing"
-rules="file://$(realpath "$root/usr/share/zeltaro/HelpZeltaro.txt")"
+rules="$(realpath "$root/usr/share/zeltaro/HelpZeltaro.txt")"
 [ "$(head -1 "$work/opened")" = "$rules" ] || fail "\"Правила\" opened $(head -1 "$work/opened"), not $rules"
 about_gone() { ! xdotool search --onlyvisible --name '^About Zeltaro$' >/dev/null; }
 wait_for 10 about_gone || fail "the About box stayed open"

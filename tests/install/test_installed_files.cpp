@@ -114,7 +114,7 @@ private slots:
     void entryStartsTheGameFromTheGamesMenu() {
         const QString entry = Read(Entry());
         QCOMPARE(Find(entry, "^Categories=(.*)$"), QStringLiteral("Game;BoardGame;"));
-        QCOMPARE(Find(entry, "^Exec=(\\S+)"), QStringLiteral("zeltaro"));
+        QCOMPARE(Find(entry, "^Exec=(\\S+)"), Usr("games/zeltaro"));
         QCOMPARE(Find(entry, "^Icon=(.*)$"), kAppId);
         for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
             QVERIFY2(!QImage(Icon(size)).isNull(), size);

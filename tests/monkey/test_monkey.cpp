@@ -3,8 +3,8 @@
 // real main window; after every event the game's invariants, its enable flags against the phase
 // the game is in, and the commands' greying. The seed is printed: ZELTARO_MONKEY_SEED=<seed>
 // replays a run, and ZELTARO_MONKEY_EVENTS sets its length.
-#include "app/AppDriver.h"
 #include "support/AssertTrap.h"
+#include "support/RunningApp.h"
 
 #include <random>
 
@@ -24,11 +24,6 @@ QtMessageHandler g_previousHandler = nullptr;
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (!message.startsWith(QLatin1String("This plugin does not support")))
         g_previousHandler(type, context, message);
-}
-
-// The next window is a dialog built from a template: its button with this name is pressed.
-ModalHand::Reply Press(const char* name) {
-    return [name](QWidget* w) { w->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
 }
 
 unsigned long EnvNumber(const char* name, unsigned long fallback) {
@@ -92,10 +87,10 @@ public:
         for (int i = 0; i < 5; ++i) {
             if (actual[i] != expected[i])
                 return QStringLiteral("flag of command %1 is %2")
-                    .arg(kGameCommands[i])
+                    .arg(kGameCommands[i].nID)
                     .arg(actual[i]);
-            if (m_app.Action(kGameCommands[i])->isEnabled() != actual[i])
-                return QStringLiteral("command %1 greyed wrongly").arg(kGameCommands[i]);
+            if (m_app.Action(kGameCommands[i].nID)->isEnabled() != actual[i])
+                return QStringLiteral("command %1 greyed wrongly").arg(kGameCommands[i].nID);
         }
         if ((v.m_nTurn != 2) != bPlaying)
             return QStringLiteral("turn %1 in phase %2")
@@ -114,35 +109,13 @@ private:
         QWidget* board = m_app.frame->ViewWindow();
         QPoint point(Pick(board->width()), Pick(board->height()));
         if (Pick(2) == 0) {
-            const CRect r = CZeltaroView::ItemRect(1 + Pick(39));
+            const CRect r = ItemRect(1 + Pick(39));
             point = QPoint(r.left + Pick(r.Width()), r.top + Pick(r.Height()));
         }
         if (m_phase == Phase::Playing && m_app.View().m_nTurn == 0)
             m_bAwaitClick = false;
         QTest::mouseClick(board, Qt::LeftButton, {}, point);
         return QStringLiteral("click at %1,%2").arg(point.x()).arg(point.y());
-    }
-
-    // As the player does: a click on a greyed item leaves the menu open, and Escape closes it.
-    // (Hiding it instead leaves the window deaf to its keys afterwards.)
-    void ChooseFromMenu(UINT nID) {
-        QMenu* menu = nullptr;
-        for (QObject* user : m_app.Action(nID)->associatedObjects())
-            menu = menu != nullptr ? menu : qobject_cast<QMenu*>(user);
-        menu->popup(m_app.frame->mapToGlobal(QPoint(10, 10)));
-        QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(m_app.Action(nID)).center());
-        if (menu->isVisible())
-            QTest::keyClick(menu, Qt::Key_Escape);
-    }
-
-    // Keys reach the active window; offscreen, nothing hands activation back after a dialog.
-    void PressKey(UINT nID) {
-        if (!m_app.frame->isActiveWindow()) {
-            m_app.frame->activateWindow();
-            QApplication::processEvents();
-        }
-        QTest::keySequence(m_app.frame, m_app.Action(nID)->shortcut());
     }
 
     // Scripts the window that the command opens, issues it, and moves the phase on as the
@@ -160,12 +133,7 @@ private:
         } else if (nID == ID_FILE_SAVE) {
             m_hand.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         }
-        if (route == Route::Menu)
-            ChooseFromMenu(nID);
-        else if (route == Route::Key)
-            PressKey(nID);
-        else
-            m_app.Issue(nID, route);
+        m_app.Issue(nID, route);
         if (nID == ID_GAME_START && (before == Phase::Fresh || before == Phase::Chosen)) {
             m_phase = Phase::Playing;
             m_bAwaitClick = m_app.View().m_nOrder == 1; // the computer opened

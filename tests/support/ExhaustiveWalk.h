@@ -117,7 +117,7 @@ private:
 
     bool m_memoise;
     bool m_playerWins = false;
-    TestGame m_game; // the trap, and the host and runtime every view of the walk shares
+    TestGame<> m_game; // the trap, and the host and runtime every view of the walk shares
     WalkResult m_result;
     std::set<Key> m_seen;
 };

@@ -1,10 +1,10 @@
-// The game without a window: a host that records repaints and message boxes, the settings
-// dialog run on plain values, the player's takes as clicks, a view wired to all of them with a
-// scripted runtime and a trap for failed invariant checks, and the texts the game shows.
+// The game stood up for a test, on the engine's and the widgets' layers: a view with a scripted
+// runtime on a host that records what it asks for (or on its widget), behind a trap for failed
+// invariant checks; the settings dialog run on plain values, the player's takes as clicks, the
+// game's five commands and the texts the game shows.
 #pragma once
 
 #include "platform/Dialog.h"
-#include "platform/Window.h"
 #include "resources/resource.h"
 #include "support/AssertTrap.h"
 #include "support/ScriptedRuntime.h"
@@ -27,10 +27,12 @@ struct ShownBox {
     UINT type;
 };
 
-// Records repaint requests and message boxes instead of showing them; every box answers OK,
-// and every dialog is cancelled.
+// Records repaint requests and message boxes instead of showing them for the window it hosts;
+// every box answers OK, and every dialog is cancelled.
 class RecordingHost final : public IWndHost {
 public:
+    explicit RecordingHost(CWnd& wnd) { wnd.SetHost(this); }
+
     void InvalidateRect(const CRect* rect, bool bErase) override {
         repaints.push_back(Repaint{rect == nullptr, rect != nullptr ? *rect : CRect(), bErase});
     }
@@ -51,6 +53,17 @@ public:
     // Runs while a box is "open", to look at the state the player sees behind it.
     std::function<void(const ShownBox&)> onMessageBox;
 };
+
+// The game's five commands, in the order of their enable flags' table, by the names scripts use.
+struct GameCommand {
+    UINT nID;
+    const char* name;
+};
+inline const GameCommand kGameCommands[] = {{ID_GAME_SETTINGS, "settings"},
+                                            {ID_GAME_START, "start"},
+                                            {ID_GAME_PLAY, "play"},
+                                            {ID_EDIT_UNDO, "back"},
+                                            {ID_GAME_NEW, "new"}};
 
 namespace GameDriver {
 
@@ -94,17 +107,28 @@ inline int ItemsOnBoard(const CZeltaroView& view) {
 inline void TakeItems(CZeltaroView& view, int n) {
     for (int k = 1; k <= view.m_nTotal && n > 0; ++k) {
         if (view.Item(k).nTaken == 0) {
-            const CRect r = CZeltaroView::ItemRect(k);
-            view.OnLButtonDown(0, CPoint(r.left + 25, r.top + 25));
+            view.OnLButtonDown(0, ItemCentre(k));
             view.AssertValid();
             --n;
         }
     }
 }
 
+// The items off the board, as "1 2 5".
+inline std::string Removed(const CZeltaroView& view) {
+    std::string removed;
+    for (int k = 1; k <= view.m_nTotal; ++k) {
+        if (view.Item(k).nTaken == 1)
+            removed += (removed.empty() ? "" : " ") + std::to_string(k);
+    }
+    return removed;
+}
+
 } // namespace GameDriver
 
-struct TestGame {
+// The view, its runtime and its host: a RecordingHost for the engine's tests, a ViewWidget for
+// the widgets'. Failed checks are trapped, whichever host the view has.
+template <class Host = RecordingHost> struct TestGame {
     TestGame() { view.SetRuntime(&runtime); }
     TestGame(const TestGame&) = delete;
     TestGame& operator=(const TestGame&) = delete;
@@ -115,10 +139,10 @@ struct TestGame {
         return !trap.Failed();
     }
 
-    RecordingHost host;
     ScriptedRuntime runtime;
     CZeltaroView view;
-    AssertTrap trap{view, host}; // the view's host
+    Host host{view};
+    AssertTrap trap{view, host}; // the view's host, in front of the one above
 };
 
 namespace GameTexts {

@@ -1,105 +1,27 @@
-// What the main-window tests share: the program started as from its command line with the
-// real window, dialogs and a recording shell; a hand that answers each modal window as it
-// opens; and the player's three ways of issuing a command.
+// The running application, for the tests of the program as a player finds it: started as from
+// its command line with the real window, dialogs and a recording shell, and driven as the
+// player drives it, by menu, toolbar, keys and clicks on the board.
 #pragma once
 
 #include "app/qt/Zeltaro.h"
 #include "frame/qt/MainFrm.h"
 #include "platform/Runtime.h"
 #include "platform/qt/ViewWidget.h"
+#include "resources/Menu.h"
 #include "resources/resource.h"
-#include "support/ScriptedRuntime.h"
+#include "support/ModalHand.h"
+#include "support/Screen.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
-#include <deque>
-#include <functional>
-
-// Answers modal windows as they are shown, in the order scripted. A window that nobody
-// scripted is noted and closed, so that a test fails instead of waiting for ever.
-class ModalHand final : public QObject {
-public:
-    using Reply = std::function<void(QWidget*)>;
-
-    ModalHand() { qApp->installEventFilter(this); }
-    ~ModalHand() override { qApp->removeEventFilter(this); }
-
-    void Then(Reply reply) { m_replies.push_back(std::move(reply)); }
-    bool Done() const { return m_replies.empty(); }
-
-    bool okBoxes = false;   // message boxes that nobody scripted are closed with OK
-    QStringList boxes;      // every message box, in order, as "caption: text"
-    QStringList unexpected; // the titles of windows that nobody scripted
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (event->type() != QEvent::Show || w == nullptr || !w->isModal() ||
-            w->property("zeltaroSeen").toBool())
-            return false;
-        w->setProperty("zeltaroSeen", true);
-        if (auto* box = qobject_cast<QMessageBox*>(w))
-            boxes << box->windowTitle() + ": " + box->text();
-        // The reply runs inside the window's own event loop, once it is up.
-        QMetaObject::invokeMethod(
-            w, [this, w] { Answer(w); }, Qt::QueuedConnection);
-        return false;
+// The menu's resource table as the player should read it: each pop-up's text, then its items
+// with their keys after a tab, a separator as "-".
+inline QStringList MenuTable() {
+    QStringList texts;
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
+        texts << QString::fromUtf8(popup.text) + ':';
+        for (const MenuItem& item : popup.items)
+            texts << (item.nID == ID_SEPARATOR ? "-" : QString::fromUtf8(item.text));
     }
-
-private:
-    static void Ok(QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); }
-
-    void Answer(QWidget* w) {
-        if (!m_replies.empty()) {
-            const Reply reply = std::move(m_replies.front());
-            m_replies.pop_front();
-            reply(w);
-        } else if (okBoxes && qobject_cast<QMessageBox*>(w) != nullptr) {
-            Ok(w);
-        } else {
-            unexpected << w->windowTitle();
-            w->close();
-        }
-    }
-
-    std::deque<Reply> m_replies;
-};
-
-// The next window is the settings dialog: N, M and the order (0: player first) are picked.
-inline ModalHand::Reply ChooseSettings(int total, int maxTake, int order) {
-    return [=](QWidget* w) {
-        auto* totals = w->findChild<QComboBox*>("IDC_TOTAL_COMBO");
-        auto* takes = w->findChild<QComboBox*>("IDC_MAXTAKE_COMBO");
-        totals->setCurrentIndex(totals->findText(QString::number(total)));
-        takes->setCurrentIndex(takes->findText(QString::number(maxTake)));
-        w->findChild<QRadioButton*>(order == 0 ? "IDC_FIRST_RADIO" : "IDC_SECOND_RADIO")->click();
-        w->findChild<QPushButton*>("IDOK")->click();
-    };
-}
-
-// The same with the keyboard alone: Tab from OK to the lists, Home and Down in each, Down in
-// the radio pair for the second move, Enter for OK, the dialog's default button.
-inline ModalHand::Reply ChooseSettingsByKeys(int total, int maxTake, int order) {
-    return [=](QWidget* w) {
-        // Offscreen the keyboard stays with the main window unless the dialog is made active.
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowActive(w))
-            w->close();
-        auto press = [w](Qt::Key key, int times = 1) {
-            for (int i = 0; i < times; ++i)
-                QTest::keyClick(w->focusWidget(), key);
-        };
-        press(Qt::Key_Tab, 2);
-        press(Qt::Key_Home);
-        press(Qt::Key_Down, (total - 21) / 2);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Home);
-        press(Qt::Key_Down, maxTake - 2);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Down, order);
-        press(Qt::Key_Return);
-    };
+    return texts;
 }
 
 // A shell that records what it is asked to open.
@@ -112,10 +34,6 @@ public:
     std::vector<std::string> opened;
     bool answer = true;
 };
-
-// The game's five commands, in the order of their enable flags' table.
-inline const UINT kGameCommands[] = {ID_GAME_SETTINGS, ID_GAME_START, ID_GAME_PLAY, ID_EDIT_UNDO,
-                                     ID_GAME_NEW};
 
 // How the player issues a command.
 enum class Route { Key, Toolbar, Menu };
@@ -145,11 +63,14 @@ public:
         }
         return nullptr;
     }
-    // Opens the item's menu and clicks the item; a click on a greyed item leaves it open.
+    // Opens the item's menu and clicks the item. A click on a greyed item leaves the menu open,
+    // and Escape closes it, as the player does: hiding it instead leaves the window deaf to its
+    // keys afterwards.
     void ChooseFromMenu(UINT nID) const {
         QMenu* menu = OpenMenuOf(nID);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Action(nID)).center());
-        menu->hide();
+        if (menu->isVisible())
+            QTest::keyClick(menu, Qt::Key_Escape);
     }
     // Keys reach the active window. Offscreen, a closed dialog or menu may leave the keyboard
     // with its hidden window; it is handed back here, as the desktop does.
@@ -170,9 +91,7 @@ public:
 
     // Clicks item k on the board.
     void ClickItem(int k) const {
-        const CRect r = CZeltaroView::ItemRect(k);
-        QTest::mouseClick(frame->ViewWindow(), Qt::LeftButton, {},
-                          QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+        QTest::mouseClick(frame->ViewWindow(), Qt::LeftButton, {}, ToQPoint(ItemCentre(k)));
     }
     // Takes n items off the board, the highest-numbered first.
     void Take(int n) const {
