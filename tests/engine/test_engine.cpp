@@ -133,7 +133,7 @@ const KeyGame kKeyGames[] = {
 std::vector<int> Items(const QString& text) {
     std::vector<int> items;
     for (const QString& run : text.split(' ', Qt::SkipEmptyParts)) {
-        for (int k = run.section('-', 0, 0).toInt(); k <= run.section('-', -1).toInt(); ++k)
+        for (int k = run.split('-')[0].toInt(); k <= run.split('-').last().toInt(); ++k)
             items.push_back(k);
     }
     return items;
@@ -168,9 +168,9 @@ QString PlayTakes(TestGame<>& g, const QString& script) {
             continue;
         const int draws = g.runtime.draws, remaining = g.view.m_nRemaining;
         g.host.boxes.clear();
-        GameDriver::TakeItems(g.view, play.section(':', 0, 0).toInt());
+        GameDriver::TakeItems(g.view, play.split(':')[0].toInt());
         g.view.OnPlay();
-        plays << play.section(':', 0, 0) + ":" + (g.runtime.draws != draws ? "r" : "") +
+        plays << play.split(':')[0] + ":" + (g.runtime.draws != draws ? "r" : "") +
                      (g.view.m_nRemaining == remaining ? "-"
                                                        : QString::number(g.view.m_nComputerAsked));
         for (const ShownBox& box : g.host.boxes) {
@@ -269,7 +269,7 @@ private slots:
                 }
                 QVERIFY2(c != 3 || row.contains(": 1/4"), qPrintable(row));
                 for (const char* worked : kReplies) {
-                    if (row.startsWith(QString(worked).section(':', 0, 0) + ":"))
+                    if (row.startsWith(QString(worked).split(':')[0] + ":"))
                         QCOMPARE(row, QString(worked));
                 }
             }

@@ -1,6 +1,7 @@
-# Lists a test source's test functions for the harness beside this file, as Qt's moc lists its
-# slots: the class that carries Q_OBJECT and, in their order, the `void name()` functions that
-# follow its `private slots:`, each with name_data() as its rows where the class has one.
+# Writes the main() of a test built on the harness beside this file, which runs the test
+# functions as Qt Test's would: those of the class that carries Q_OBJECT, found as Qt's moc
+# finds its slots, in their order the `void name()` functions that follow its `private slots:`,
+# each on the rows of name_data() where the class has one.
 #   cmake -DSOURCE=test.cpp -DOUTPUT=test.moc -P moc.cmake
 cmake_minimum_required(VERSION 3.25)
 file(READ "${SOURCE}" text)
@@ -23,7 +24,7 @@ foreach(declaration IN LISTS declared)
     string(APPEND entries "        {\"${name}\", &${class}::${name}, ${rows}},\n")
 endforeach()
 file(WRITE "${OUTPUT}" "// Written by moc.cmake from ${SOURCE}.
-int ${class}::RunTests() {
+int main() {
     return QTest::Run<${class}>(\"${class}\", {
 ${entries}    });
 }
