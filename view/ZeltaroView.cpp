@@ -315,14 +315,14 @@ std::string CZeltaroView::PlayNews(int nComputerTook) const {
 
 // This turn's take against M, and the item taken when it is not the one the reader is on.
 std::string CZeltaroView::TakeNews(int k) const {
-    std::string news = kThisTurnNews + std::to_string(m_nSelected) + kOfNews +
-                       std::to_string(m_nMaxTake) + ".";
+    std::string news =
+        kThisTurnNews + std::to_string(m_nSelected) + kOfNews + std::to_string(m_nMaxTake) + ".";
     return k != 0 && k != ReaderFocus() ? kTakenNews + std::to_string(k) + ". " + news : news;
 }
 
 std::string CZeltaroView::StateNews() const {
-    std::string news = std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld) +
-                       ". " + kComputerHeldLabel + " " + std::to_string(m_nComputerHeld) + ". " +
+    std::string news = std::string(kPlayerHeldLabel) + " " + std::to_string(m_nPlayerHeld) + ". " +
+                       kComputerHeldLabel + " " + std::to_string(m_nComputerHeld) + ". " +
                        kLeftNews + std::to_string(std::max(0, Left())) + ".";
     return m_nTurn == kPlayerTurn ? news + " " + TakeNews(0) : news;
 }

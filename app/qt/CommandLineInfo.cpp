@@ -51,9 +51,10 @@ CCommandLineInfo Mistake(const QString& what) {
 CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
     const ParserWords words;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Вземайте предмети от дъската на ред с компютъра; печели четният брой "
-                       "накрая."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Вземайте предмети от дъската на ред с компютъра; печели четният брой "
+        "накрая.\n\nПриема и общите опции на програмите с Qt, например -platform ИМЕ,\n"
+        "-style ИМЕ и -reverse (прозорецът отдясно наляво)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Показва тази помощ."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -62,7 +63,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
     parser.addOption(version);
     parser.addPositionalArgument(
         QStringLiteral("файл"),
-        QStringLiteral("Документ, чието име да носи прозорецът; играта не чете нищо от него."),
+        QStringLiteral("Документ, чието име да носи прозорецът; играта не чете нищо от него. "
+                       "След „--“ името му може да започва с тире."),
         QStringLiteral("[файл]"));
 
     if (!parser.parse(arguments))

@@ -11,3 +11,10 @@ bool IsSpecialFile(const QString& path);
 
 // Why such a path is refused, in the game's language.
 QString SpecialFileReason();
+
+// Writes the content to the regular file at the path, in whole or not at all, through links as
+// they stand. The file is replaced only while it is still the regular file that was looked at
+// first (the same device and inode), or made only while the name is still free, checked at the
+// moment of the commit: whatever is swapped in meanwhile is left in place. On failure the
+// reason is in *pError.
+bool ReplaceRegularFile(const QString& path, const QByteArray& content, QString* pError);

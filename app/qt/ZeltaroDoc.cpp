@@ -11,7 +11,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -46,18 +45,9 @@ bool CZeltaroDoc::OnOpenDocument(const QString& path, QString* pError) {
 }
 
 bool CZeltaroDoc::OnSaveDocument(const QString& path, QString* pError) {
-    // A save would put a regular file in place of a device, a FIFO or a folder.
-    if (IsSpecialFile(path)) {
-        *pError = SpecialFileReason();
-        return false;
-    }
-    // The whole file is written or none of it: an existing file is replaced only on success.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
-        *pError = file.errorString();
-        return false;
-    }
-    return true;
+    // The whole file is written or none of it, and never in place of a device, a FIFO or a
+    // folder, even one swapped in while the file is written.
+    return ReplaceRegularFile(path, QByteArray(), pError);
 }
 
 void CZeltaroDoc::OnFileSave() {

@@ -2,8 +2,6 @@
 // dialog's data exchange while it runs.
 #include "TemplateDialog.h"
 
-#include "platform/Dialog.h"
-
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
@@ -26,8 +24,6 @@ constexpr int kIconSize = 32;
 // a * b / c, rounded to the nearest integer.
 int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 
-bool HasStyle(const DialogControl& control, UINT style) { return (control.style & style) != 0; }
-
 // Where a template's position is counted from: the top left of the owner's client area, which
 // begins below its menu bar.
 QPoint ClientOrigin(const QWidget* pOwner) {
@@ -38,15 +34,13 @@ QPoint ClientOrigin(const QWidget* pOwner) {
 }
 
 // The windowing system restores what a closed dialog covered from the owner's last picture,
-// which shows the game as it was before the dialog. Each widget of the owner window is painted
-// there afresh instead, once the dialog's caller has applied its choices and the program is idle
-// again; the rest of the window stays as it is until its next repaint. (Asking the window alone
-// would not reach the view, which paints all of its own area.)
+// which shows the game as it was before the dialog. So each widget of the owner window repaints
+// that area once the caller has applied the dialog's choices (the window alone would not reach
+// the view, which paints all of its own area); the rest waits for its next repaint.
 void RepaintWhereItLay(QWidget* pOwner, const QRect& frame) {
     if (pOwner == nullptr)
         return;
-    QList<QWidget*> widgets = pOwner->findChildren<QWidget*>();
-    widgets.prepend(pOwner);
+    const QList<QWidget*> widgets = pOwner->findChildren<QWidget*>() << pOwner;
     for (QWidget* widget : widgets) {
         if (widget->window() == pOwner && widget->isVisible())
             widget->update(QRect(widget->mapFromGlobal(frame.topLeft()), frame.size()));
@@ -62,8 +56,14 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
     // Templates name faces that few desktops here have (Arial, MS Sans Serif): the system's
     // font substitution picks the face that shows each, the same way for every template.
     setFont(QFont(QString::fromUtf8(tmpl.fontName), tmpl.pointSize));
-    MeasureBaseUnits();
-    ApplyWindowStyle(tmpl);
+    const QFontMetrics fm(font());
+    m_baseUnits =
+        QSize((fm.horizontalAdvance(QString::fromLatin1(kAlphabet)) / 26 + 1) / 2, fm.height());
+    // Without a system menu the caption has nothing on it; Escape still cancels.
+    const bool bSysMenu = (tmpl.style & WS_SYSMENU) != 0;
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint |
+                   (bSysMenu ? Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                             : Qt::CustomizeWindowHint));
 
     const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     setFixedSize(frame.size());
@@ -76,22 +76,20 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
 
     for (const DialogControl& control : tmpl.controls) {
         // A group-starting control closes the radio group before it.
-        if (HasStyle(control, WS_GROUP))
+        if ((control.style & WS_GROUP) != 0)
             m_pOpenGroup = nullptr;
-        QWidget* widget = CreateControl(control, icon);
-        if (control.name != nullptr)
-            widget->setObjectName(QString::fromUtf8(control.name));
-        if (HasStyle(control, WS_TABSTOP))
-            m_tabStops.push_back(widget);
-        else if (widget->focusPolicy() != Qt::NoFocus)
+        QRect rect = ToPixels(control.x, control.y, control.cx, control.cy);
+        QWidget* widget = CreateControl(control, icon, tmpl, rect);
+        widget->setGeometry(rect);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        m_controls[control.nID] = widget;
+        // Only tab stops take the focus from the keyboard. They are created in template order,
+        // and Tab visits them in it.
+        if ((control.style & WS_TABSTOP) == 0 && widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::ClickFocus);
     }
     LinkForReaders();
-    ChainTabStops();
-    FillLists(tmpl);
 }
-
-TemplateDialog::~TemplateDialog() = default;
 
 int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
     const DialogTemplate* tmpl = FindDialogTemplate(dialog.TemplateID());
@@ -105,7 +103,7 @@ int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
     // A dialog may end itself while it initialises; then it is never shown.
     if (!window.Ended()) {
         if (bDefaultFocus)
-            window.FocusFirstTabStop();
+            window.focusNextChild(); // the first tab stop
         window.exec();
         RepaintWhereItLay(pOwner, window.frameGeometry());
     }
@@ -114,112 +112,66 @@ int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
 }
 
 QRect TemplateDialog::ToPixels(int x, int y, int cx, int cy) const {
-    return QRect(MulDiv(x, m_cxChar, 4), MulDiv(y, m_cyChar, 8), MulDiv(cx, m_cxChar, 4),
-                 MulDiv(cy, m_cyChar, 8));
+    const QSize& unit = m_baseUnits;
+    return QRect(MulDiv(x, unit.width(), 4), MulDiv(y, unit.height(), 8),
+                 MulDiv(cx, unit.width(), 4), MulDiv(cy, unit.height(), 8));
 }
 
-void TemplateDialog::FocusFirstTabStop() {
-    for (QWidget* widget : m_tabStops) {
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            widget->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// The window and its controls
-
-void TemplateDialog::ApplyWindowStyle(const DialogTemplate& tmpl) {
-    Qt::WindowFlags flags = Qt::Dialog;
-    if ((tmpl.style & WS_SYSMENU) != 0) {
-        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    } else {
-        // A caption with nothing on it; Escape still cancels.
-        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    }
-    setWindowFlags(flags);
-    setSizeGripEnabled(false);
-}
-
-void TemplateDialog::MeasureBaseUnits() {
-    const QFontMetrics fm(font());
-    m_cxChar = (fm.horizontalAdvance(QString::fromLatin1(kAlphabet)) / 26 + 1) / 2;
-    m_cyChar = fm.height();
-}
-
-QWidget* TemplateDialog::CreateControl(const DialogControl& control, const QIcon& icon) {
+QWidget* TemplateDialog::CreateControl(const DialogControl& control, const QIcon& icon,
+                                       const DialogTemplate& tmpl, QRect& rect) {
     const QString text = QString::fromUtf8(control.text);
-    QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
         auto* button = new QPushButton(text, this);
         button->setDefault(control.kind == ControlKind::DefPushButton);
-        const int nID = control.nID;
-        connect(button, &QPushButton::clicked, this, [this, nID] { OnButtonClicked(nID); });
-        widget = button;
-        break;
+        connect(button, &QPushButton::clicked, this,
+                [this, nID = static_cast<UINT>(control.nID)] { m_dialog.OnCommand(nID); });
+        return button;
     }
     case ControlKind::Static: {
-        auto* label = new QLabel(this);
-        label->setTextFormat(Qt::PlainText);
-        label->setText(text);
+        auto* label = new QLabel(text, this);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget = label;
-        break;
+        return label;
     }
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, this);
-        widget->setFocusPolicy(Qt::NoFocus);
-        break;
+        return new QGroupBox(text, this);
     case ControlKind::ComboBox:
-        return CreateComboBox(control);
-    case ControlKind::RadioButton:
-        return CreateRadioButton(control);
-    case ControlKind::Icon:
-        return CreateIcon(control, icon);
+        return CreateList(control, tmpl, rect);
+    case ControlKind::RadioButton: {
+        auto* button = new QRadioButton(text, this);
+        if (m_pOpenGroup == nullptr)
+            m_pOpenGroup = new QButtonGroup(this); // exclusive
+        m_pOpenGroup->addButton(button, int(m_pOpenGroup->buttons().size()));
+        return button;
     }
-    PlaceControl(widget, control);
-    return widget;
-}
-
-// A drop-down list: the closed box takes its natural height, the template's height is the
-// dropped list's.
-QWidget* TemplateDialog::CreateComboBox(const DialogControl& control) {
-    auto* box = new QComboBox(this);
-    box->setEditable(false);
-    const QRect rect = ToPixels(control.x, control.y, control.cx, control.cy);
-    box->setGeometry(rect.x(), rect.y(), rect.width(), box->sizeHint().height());
-    Combo& combo = m_combos[control.nID];
-    combo.box = box;
-    combo.bSorted = HasStyle(control, CBS_SORT);
-    combo.nListHeight = rect.height() - box->height();
-    return box;
-}
-
-QWidget* TemplateDialog::CreateRadioButton(const DialogControl& control) {
-    auto* button = new QRadioButton(QString::fromUtf8(control.text), this);
-    PlaceControl(button, control);
-    if (m_pOpenGroup == nullptr)
-        m_pOpenGroup = new QButtonGroup(this); // exclusive
-    m_pOpenGroup->addButton(button);
-    m_radios[control.nID] = button;
-    return button;
-}
-
-QWidget* TemplateDialog::CreateIcon(const DialogControl& control, const QIcon& icon) {
-    auto* label = new QLabel(this);
-    if (!icon.isNull())
+    case ControlKind::Icon: {
+        auto* label = new QLabel(this);
         label->setPixmap(icon.pixmap(kIconSize, kIconSize));
-    const QRect rect = ToPixels(control.x, control.y, 0, 0);
-    label->setGeometry(rect.x(), rect.y(), kIconSize, kIconSize);
-    return label;
+        rect.setSize(QSize(kIconSize, kIconSize));
+        return label;
+    }
+    }
+    return nullptr;
 }
 
-void TemplateDialog::PlaceControl(QWidget* widget, const DialogControl& control) {
-    widget->setGeometry(ToPixels(control.x, control.y, control.cx, control.cy));
+// A drop-down list with the initialisation data's strings, in the order given, which is the
+// list's; nothing is selected until the dialog's exchange selects. The closed box takes its
+// natural height, and as many entries show dropped down as fit the template's height.
+QWidget* TemplateDialog::CreateList(const DialogControl& control, const DialogTemplate& tmpl,
+                                    QRect& rect) {
+    auto* box = new QComboBox(this);
+    for (const DialogInitRecord& record : tmpl.initData) {
+        if (record.nIDC == control.nID && record.message == CB_ADDSTRING)
+            box->addItem(QString::fromUtf8(record.text));
+    }
+    box->setCurrentIndex(-1);
+    const int closed = box->sizeHint().height();
+    box->setMaxVisibleItems(
+        std::max(1, (rect.height() - closed) / std::max(1, box->view()->sizeHintForRow(0))));
+    rect.setHeight(closed);
+    return box;
 }
 
 // A screen reader reads a list with the text above it, and a radio button as one of the group
@@ -259,104 +211,38 @@ void TemplateDialog::LinkForReaders() {
     }
 }
 
-void TemplateDialog::ChainTabStops() {
-    for (std::size_t i = 1; i < m_tabStops.size(); ++i)
-        QWidget::setTabOrder(m_tabStops[i - 1], m_tabStops[i]);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The lists' initial contents
-
-void TemplateDialog::FillLists(const DialogTemplate& tmpl) {
-    for (const DialogInitRecord& record : tmpl.initData) {
-        auto it = m_combos.find(record.nIDC);
-        if (record.message != CB_ADDSTRING || it == m_combos.end())
-            continue;
-        AddString(it->second, QString::fromUtf8(record.text));
-    }
-    for (auto& [nID, combo] : m_combos) {
-        // No selection until the dialog's data exchange sets one.
-        combo.box->setCurrentIndex(-1);
-        FitDropDown(combo);
-    }
-}
-
-// A sorted list places each string after those that do not sort after it, ignoring case.
-void TemplateDialog::AddString(Combo& combo, const QString& text) {
-    int position = combo.box->count();
-    if (combo.bSorted) {
-        position = 0;
-        while (position < combo.box->count() &&
-               QString::compare(combo.box->itemText(position), text, Qt::CaseInsensitive) <= 0)
-            ++position;
-    }
-    combo.box->insertItem(position, text);
-}
-
-void TemplateDialog::FitDropDown(const Combo& combo) {
-    int itemHeight = combo.box->view()->sizeHintForRow(0);
-    if (itemHeight <= 0)
-        itemHeight = combo.box->fontMetrics().height();
-    combo.box->setMaxVisibleItems(std::max(1, combo.nListHeight / itemHeight));
-}
-
-// ---------------------------------------------------------------------------------------------
-// The running dialog's controls
+// The running dialog's controls, as its data exchange reads and sets them.
 
 int TemplateDialog::GetComboIndex(int nIDC) const {
-    auto it = m_combos.find(nIDC);
-    return it == m_combos.end() ? -1 : it->second.box->currentIndex();
+    const auto* box = qobject_cast<QComboBox*>(m_controls.value(nIDC));
+    return box != nullptr ? box->currentIndex() : -1;
 }
 
+// A position outside the list selects nothing.
 void TemplateDialog::SetComboIndex(int nIDC, int nIndex) {
-    auto it = m_combos.find(nIDC);
-    if (it == m_combos.end())
-        return;
-    QComboBox* box = it->second.box;
-    box->setCurrentIndex(nIndex >= 0 && nIndex < box->count() ? nIndex : -1);
+    if (auto* box = qobject_cast<QComboBox*>(m_controls.value(nIDC)))
+        box->setCurrentIndex(nIndex);
 }
 
-// The exchange names a group by the button it counts from.
-QList<QAbstractButton*> TemplateDialog::RadioRun(int nIDC) const {
-    auto it = m_radios.find(nIDC);
-    if (it == m_radios.end())
-        return {};
-    const QList<QAbstractButton*> buttons = it->second->group()->buttons();
-    return buttons.mid(buttons.indexOf(it->second));
-}
-
+// The exchange names a radio group by the button it counts from; each button's id in its group
+// is its position there.
 int TemplateDialog::GetRadioIndex(int nIDC) const {
-    const QList<QAbstractButton*> run = RadioRun(nIDC);
-    for (int i = 0; i < run.size(); ++i) {
-        if (run[i]->isChecked())
-            return i;
-    }
-    return -1;
+    auto* first = qobject_cast<QRadioButton*>(m_controls.value(nIDC));
+    const int from = first != nullptr ? first->group()->id(first) : 0;
+    const int checked = first != nullptr ? first->group()->checkedId() : -1;
+    return checked >= from ? checked - from : -1;
 }
 
 void TemplateDialog::SetRadioIndex(int nIDC, int nIndex) {
-    const QList<QAbstractButton*> run = RadioRun(nIDC);
-    if (nIndex >= 0 && nIndex < run.size()) {
-        run[nIndex]->setChecked(true);
-    } else if (!run.isEmpty()) {
-        // An index outside the group leaves no button checked, which an exclusive group refuses.
-        QButtonGroup* group = run.front()->group();
-        group->setExclusive(false);
-        for (QAbstractButton* button : group->buttons())
-            button->setChecked(false);
-        group->setExclusive(true);
-    }
+    auto* first = qobject_cast<QRadioButton*>(m_controls.value(nIDC));
+    QButtonGroup* group = first != nullptr && nIndex >= 0 ? first->group() : nullptr;
+    if (QAbstractButton* button = group ? group->button(group->id(first) + nIndex) : nullptr)
+        button->setChecked(true);
 }
 
 void TemplateDialog::EndDialog(int nResult) {
-    m_bEnded = true;
-    m_nResult = nResult;
+    m_result = nResult;
     done(nResult);
 }
 
 void TemplateDialog::reject() { m_dialog.OnCommand(IDCANCEL); }
-
-void TemplateDialog::OnButtonClicked(int nID) {
-    if (nID != IDC_STATIC)
-        m_dialog.OnCommand(static_cast<UINT>(nID));
-}

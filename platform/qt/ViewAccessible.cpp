@@ -160,10 +160,11 @@ QAccessibleInterface* ViewAccessible::child(int index) const {
 QAccessibleInterface* ViewAccessible::ChildFor(int nKey) const {
     if (const auto found = m_children.find(nKey); found != m_children.end())
         return QAccessible::accessibleInterface(found->second);
-    auto* part = new Part(const_cast<ViewAccessible*>(this), nKey);
-    const QAccessible::Id id = QAccessible::registerAccessibleInterface(part); // NOLINT
+    // NOLINTNEXTLINE(*NewDeleteLeaks)
+    const QAccessible::Id id =
+        QAccessible::registerAccessibleInterface(new Part(const_cast<ViewAccessible*>(this), nKey));
     m_children[nKey] = id;
-    return part;
+    return QAccessible::accessibleInterface(id);
 }
 
 int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {

@@ -46,6 +46,6 @@ private:
     std::function<void(int)> m_press;
     std::vector<CAccessibleChild> m_seen;
     mutable std::map<int, QAccessible::Id> m_children; // by key, made when first asked for
-    std::map<int, QAccessible::Id> m_renewed;         // the identity each part had before
+    std::map<int, QAccessible::Id> m_renewed;          // the identity each part had before
     std::function<void(QAccessibleEvent*)> m_listener = &QAccessible::updateAccessibility;
 };

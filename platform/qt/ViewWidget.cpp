@@ -60,6 +60,9 @@ int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, w
 
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // A painter sets its texts the application's way; the labels go the view's, so that their
+    // colons stay after them where the desktop's language reads right to left.
+    painter.setLayoutDirection(layoutDirection());
     QtDC dc(painter);
     m_view.OnDraw(&dc);
 }
@@ -145,7 +148,8 @@ bool ViewWidget::event(QEvent* event) {
 }
 
 // The view repaints the keyboard cursor's square, where the focus shows, when the cursor is
-// drawn; Qt's own handling would repaint the whole view.
+// drawn; Qt's own handling would repaint the whole view. A screen reader's look comes later,
+// after Qt has told the focus coming to the widget itself, and moves it on to the cursor's item.
 void ViewWidget::focusInEvent(QFocusEvent* /*event*/) {
     m_view.OnSetFocus();
     NotifyAccessible();
@@ -160,8 +164,8 @@ QAccessibleInterface* ViewWidget::CreateAccessible(const QString& className, QOb
     auto* widget = qobject_cast<ViewWidget*>(object);
     if (widget == nullptr || className != QLatin1String(staticMetaObject.className()))
         return nullptr;
-    widget->m_pAccessible = new ViewAccessible(widget, widget->m_view,
-                                               [widget](int nKey) { widget->PressAccessible(nKey); });
+    widget->m_pAccessible = new ViewAccessible(
+        widget, widget->m_view, [widget](int nKey) { widget->PressAccessible(nKey); });
     return widget->m_pAccessible;
 }
 
@@ -176,8 +180,13 @@ void ViewWidget::NotifyAccessible(bool bRetell) {
         return;
     m_bRetell = m_bRetell || bRetell;
     if (!m_bLookPending)
-        QMetaObject::invokeMethod(this, &ViewWidget::LookAgain, Qt::QueuedConnection);
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
     m_bLookPending = true;
+}
+
+void ViewWidget::customEvent(QEvent* event) {
+    if (event->type() == QEvent::User)
+        LookAgain();
 }
 
 void ViewWidget::LookAgain() {

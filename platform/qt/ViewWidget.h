@@ -42,6 +42,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void customEvent(QEvent* event) override;
 
 private:
     // The view's client pixel under a pointer position.

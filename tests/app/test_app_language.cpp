@@ -22,8 +22,8 @@ bool MakeLocales() {
     for (const char* overriding : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
         qunsetenv(overriding);
     for (const QByteArray name : {"bg_BG", "de_DE", "fa_IR"}) {
-        const QByteArray make = "localedef -i " + name + " -f UTF-8 '" + folder + '/' + name +
-                                ".UTF-8'";
+        const QByteArray make =
+            "localedef -i " + name + " -f UTF-8 '" + folder + '/' + name + ".UTF-8'";
         if (!locales.isValid() || std::system(make.constData()) != 0)
             return false;
     }
@@ -92,10 +92,10 @@ private slots:
 
 void TestAppLanguage::gameStaysAsItIsQtFollowsTheDesktop_data() {
     QTest::addColumn<QByteArray>("locale");
-    QTest::addColumn<QStringList>("arguments");  // Qt's own options
-    QTest::addColumn<QStringList>("qtTexts");    // Save's buttons, its question and its buttons
-    QTest::addColumn<QString>("qtDirection");    // Qt's dialogs: LTR or RTL
-    QTest::addColumn<QString>("gameDirection");  // the window, its menus, board and dialogs
+    QTest::addColumn<QStringList>("arguments"); // Qt's own options
+    QTest::addColumn<QStringList>("qtTexts");   // Save's buttons, its question and its buttons
+    QTest::addColumn<QString>("qtDirection");   // Qt's dialogs: LTR or RTL
+    QTest::addColumn<QString>("gameDirection"); // the window, its menus, board and dialogs
     const QString question = "Запиши като: игра вече съществува.\nИскате ли да го замените?";
     QTest::newRow("bg") << QByteArray("bg_BG.UTF-8") << QStringList()
                         << QStringList{"&Запазване", "Отказ", "&Да", "&Не", question} << "LTR"
@@ -104,15 +104,18 @@ void TestAppLanguage::gameStaysAsItIsQtFollowsTheDesktop_data() {
                         << QStringList{"S&peichern", "Abbrechen", "&Ja", "&Nein",
                                        "Запиши като: Die Datei игра existiert bereits.\n"
                                        "Soll sie überschrieben werden?"}
-                        << "LTR" << "LTR";
+                        << "LTR"
+                        << "LTR";
     QTest::newRow("fa") << QByteArray("fa_IR.UTF-8") << QStringList()
                         << QStringList{"&ذخیره", "انصراف", "&بله", "&نه",
                                        "Запиши като: игра از قبل موجود است.\n"
                                        "آیا مایل هستید جایگزین شود؟"}
-                        << "RTL" << "LTR";
+                        << "RTL"
+                        << "LTR";
     QTest::newRow("bg -reverse") << QByteArray("bg_BG.UTF-8") << QStringList("-reverse")
                                  << QStringList{"&Запазване", "Отказ", "&Да", "&Не", question}
-                                 << "RTL" << "RTL";
+                                 << "RTL"
+                                 << "RTL";
 }
 
 // Save (Ctrl+S) over a file that exists: the file dialog's buttons and its question before
@@ -177,6 +180,11 @@ void TestAppLanguage::gameStaysAsItIsQtFollowsTheDesktop() {
         directions << (painted == Qt::RightToLeft ? "RTL" : "LTR");
     QCOMPARE(directions, QStringList({gameDirection, gameDirection, gameDirection, qtDirection,
                                       gameDirection}));
+    // The board's labels are painted the window's way, whatever the application's.
+    run.PressKey(ID_GAME_START);
+    const QImage board = run.frame->ViewWindow()->grab().toImage();
+    QGuiApplication::setLayoutDirection(gameDirection == "RTL" ? Qt::RightToLeft : Qt::LeftToRight);
+    QCOMPARE(run.frame->ViewWindow()->grab().toImage(), board);
 }
 
 QTEST_MAIN(TestAppLanguage)

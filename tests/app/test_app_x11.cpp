@@ -68,7 +68,9 @@ private slots:
         QCOMPARE(run.View().m_nTotal, items);
         // The template puts the dialog at the top left of the window's client area, which
         // begins below the menu bar.
-        QCOMPARE(covered.topLeft(), run.frame->mapToGlobal(run.frame->menuBar()->geometry().bottomLeft() + QPoint(0, 1)));
+        QCOMPARE(
+            covered.topLeft(),
+            run.frame->mapToGlobal(run.frame->menuBar()->geometry().bottomLeft() + QPoint(0, 1)));
         // A window manager gives the focus back to the board, which shows it only in the
         // keyboard's cursor: once it is back, whatever it asked to repaint is painted.
         if (qEnvironmentVariableIsSet("ZELTARO_WINDOW_MANAGER"))

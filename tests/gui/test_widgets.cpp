@@ -381,8 +381,7 @@ private slots:
         QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(7))));
         recorder.painted = QRegion();
         QVERIFY(Issue(g.view, ID_GAME_PLAY)); // the computer takes item 1
-        QTRY_COMPARE(recorder.painted,
-                     QRegion(ToQRect(ItemRect(1))) + QRect(500, 5, 100, 45));
+        QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(1))) + QRect(500, 5, 100, 45));
 
         // Behind the view's back two items and a total change; one square is repainted.
         const QImage before = shown();
@@ -480,12 +479,13 @@ private slots:
         QCOMPARE(after, texts + QStringList({"Вие сте взели: 1", "Компютър: 1"}) + board);
         QCOMPARE(heard, QStringList({
                             "focus > ",
-                            "start > " + created.join(", ") +
-                                ", focus: Предмет 1, на дъската / " + news[0],
+                            "start > " + created.join(", ") + ", focus: Предмет 1, на дъската / " +
+                                news[0],
                             "press:3 > focus: Предмет 3, взет / Взети 1 от 4.",
                             "play > name: Вие сте взели: 1, name: Компютър: 1, "
                             "name: Предмет 1, взет, state: Предмет 1, взет, "
-                            "focus: Предмет 2, на дъската / Компютърът взе 1. " + news[1] + "23.",
+                            "focus: Предмет 2, на дъската / Компютърът взе 1. " +
+                                news[1] + "23.",
                             "key:Right > focus: Предмет 4, на дъската",
                             "key:Space > focus: Предмет 4, взет / Взети 1 от 4.",
                             "key:F5 > focus: Предмет 4, взет / " + news[1] + "22. Взети 1 от 4.",
