@@ -14,18 +14,11 @@ const CommandEntry<CZeltaroApp> kCommandMap[] = {
     {ID_FILE_NEW, &CZeltaroApp::OnFileNew, nullptr},
 };
 
-// The folder that the program lies in, where its rules file comes with it.
+// The folder that the program lies in, where its rules file comes with it. The buffer holds
+// the longest path the system knows.
 std::string ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
     return Narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 
@@ -74,13 +67,13 @@ bool CZeltaroApp::CreateMainWindow() {
         return false;
     }
     CMainFrame* frame = m_pMainWnd.get();
-    m_shell.SetOwner(frame->Handle());
-    m_pDocument->SetDialogParent(frame->Handle());
-    m_pDocument->SetOnTitleChanged(
-        [frame](const std::string& title) { frame->OnUpdateFrameTitle(title); });
-    m_pDocument->SetOnPathNameChanged(
-        [this](const std::wstring& path) { m_recentFiles.Add(path); });
-    frame->SetDocumentTarget(m_pDocument.get());
+    CZeltaroDoc* doc = m_pDocument.get();
+    doc->SetOnPathNameChanged([this, frame, doc] {
+        frame->OnUpdateFrameTitle(doc->GetTitle());
+        if (!doc->GetPathName().empty())
+            m_recentFiles.Add(doc->GetPathName());
+    });
+    frame->SetDocumentTarget(doc);
     frame->SetAppTarget(this);
     return true;
 }

@@ -6,8 +6,6 @@
 #include "resources/StringTable.h"
 #include "resources/resource.h"
 
-#include <vector>
-
 namespace {
 
 const CommandEntry<CZeltaroDoc> kCommandMap[] = {{ID_FILE_SAVE, &CZeltaroDoc::OnFileSave, nullptr}};
@@ -32,11 +30,6 @@ std::wstring FullPath(const std::wstring& path) {
     std::wstring full(size, L'\0');
     full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
     return full;
-}
-
-std::wstring FileName(const std::wstring& path) {
-    const std::wstring::size_type slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
@@ -98,10 +91,8 @@ bool CZeltaroDoc::OnSaveDocument(const std::wstring& path, std::wstring* pError)
         return false;
     }
     const std::wstring full = FullPath(path);
-    const std::wstring::size_type slash = full.find_last_of(L'\\');
-    const std::wstring folder = slash == std::wstring::npos ? L"." : full.substr(0, slash);
     wchar_t temp[MAX_PATH + 1] = {};
-    if (GetTempFileNameW(folder.c_str(), L"zel", 0, temp) == 0) {
+    if (GetTempFileNameW(full.substr(0, full.find_last_of(L'\\')).c_str(), L"zel", 0, temp) == 0) {
         *pError = LastErrorText();
         return false;
     }
@@ -114,52 +105,46 @@ bool CZeltaroDoc::OnSaveDocument(const std::wstring& path, std::wstring* pError)
     return true;
 }
 
+// The box goes over the window that Save was asked from.
 void CZeltaroDoc::OnFileSave() {
     const std::wstring path = PromptSaveFileName();
-    if (!path.empty())
-        DoSave(path);
+    if (path.empty())
+        return;
+    std::wstring error;
+    if (OnSaveDocument(path, &error))
+        SetPathName(FullPath(path));
+    else
+        MessageBoxW(GetActiveWindow(), Widen(SaveFailedText(Narrow(path), Narrow(error))).c_str(),
+                    Widen(FindString(AFX_IDS_APP_TITLE)).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 // No file type of the program's own: no filter and no extension added to the name.
 std::wstring CZeltaroDoc::PromptSaveFileName() const {
-    std::vector<wchar_t> buffer(32768, L'\0');
-    const std::wstring proposed = m_strPathName.empty() ? Widen(GetTitle()) : m_strPathName;
-    proposed.copy(buffer.data(), buffer.size() - 1);
+    // Room for the longest path the system knows, and the proposed name at its start.
+    std::wstring buffer = m_strPathName.empty() ? Widen(GetTitle()) : m_strPathName;
+    buffer.resize(32768);
     const std::wstring title = Widen(kSaveAsCaption);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hDialogParent;
+    ofn.hwndOwner = GetActiveWindow();
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
     if (!GetSaveFileNameW(&ofn))
         return {};
-    return buffer.data();
-}
-
-bool CZeltaroDoc::DoSave(const std::wstring& path) {
-    std::wstring error;
-    if (!OnSaveDocument(path, &error)) {
-        const std::string text = SaveFailedText(Narrow(path), Narrow(error));
-        MessageBoxW(m_hDialogParent, Widen(text).c_str(),
-                    Widen(FindString(AFX_IDS_APP_TITLE)).c_str(), MB_OK | MB_ICONWARNING);
-        return false;
-    }
-    SetPathName(FullPath(path));
-    return true;
+    return buffer.c_str();
 }
 
 std::string CZeltaroDoc::GetTitle() const {
-    return DocumentTitle(m_strPathName.empty() ? std::string() : Narrow(FileName(m_strPathName)));
+    // The name after the last separator; npos + 1 keeps all of a name that has none.
+    return DocumentTitle(Narrow(m_strPathName.substr(m_strPathName.find_last_of(L"\\/") + 1)));
 }
 
 void CZeltaroDoc::SetPathName(const std::wstring& path) {
     m_strPathName = path;
-    if (m_onTitleChanged)
-        m_onTitleChanged(GetTitle());
-    if (!path.empty() && m_onPathNameChanged)
-        m_onPathNameChanged(path);
+    if (m_onPathNameChanged)
+        m_onPathNameChanged();
 }
 
 bool CZeltaroDoc::OnCommand(UINT nID) { return DispatchCommand(*this, kCommandMap, nID); }

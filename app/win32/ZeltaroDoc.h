@@ -22,21 +22,12 @@ public:
 
     // Save: asks for a file name every time, writes the file, and says so when it cannot.
     void OnFileSave();
-    // Saves to the file, or shows why not and changes nothing.
-    bool DoSave(const std::wstring& path);
 
     const std::wstring& GetPathName() const { return m_strPathName; }
     std::string GetTitle() const;
 
-    // The window that the Save dialog and its messages belong to.
-    void SetDialogParent(HWND hParent) { m_hDialogParent = hParent; }
-    // Told of the new title, and of each file that the document now lives in.
-    void SetOnTitleChanged(std::function<void(const std::string&)> fn) {
-        m_onTitleChanged = std::move(fn);
-    }
-    void SetOnPathNameChanged(std::function<void(const std::wstring&)> fn) {
-        m_onPathNameChanged = std::move(fn);
-    }
+    // Told each time the document's name changes: a new document, or the file it now lives in.
+    void SetOnPathNameChanged(std::function<void()> fn) { m_onPathNameChanged = std::move(fn); }
 
     // A device (NUL, CON, COM1), a pipe or a folder: nothing a document is kept in.
     static bool IsSpecialFile(const std::wstring& path);
@@ -49,7 +40,5 @@ private:
     std::wstring PromptSaveFileName() const;
 
     std::wstring m_strPathName;
-    HWND m_hDialogParent = nullptr;
-    std::function<void(const std::string&)> m_onTitleChanged;
-    std::function<void(const std::wstring&)> m_onPathNameChanged;
+    std::function<void()> m_onPathNameChanged;
 };

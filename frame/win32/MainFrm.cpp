@@ -1,5 +1,5 @@
 // The main window on Win32. The menu, the keys, the toolbar and the prompts come from the
-// shared tables, converted once as the window is made; commands go through the shared router.
+// shared tables, converted as the window is made; commands go through the shared router.
 #include "MainFrm.h"
 
 #include "frame/CommandTables.h"
@@ -17,8 +17,9 @@ namespace {
 
 const wchar_t kClassName[] = L"ZeltaroFrame";
 constexpr UINT kViewID = 0xE900; // the framework's identifier of the first pane
-// Transparent pixels of the toolbar strip, as the build writes it.
-constexpr COLORREF kMaskColour = RGB(255, 0, 255);
+// The status bar's lock-key panes, and the keys whose lights they show.
+constexpr UINT kIndicators[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+constexpr int kLockKeys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
 // The system menu's commands start here; their prompts lie in the string table from
 // AFX_IDS_SCSIZE on, one for every sixteen command values.
 constexpr UINT kFirstSystemCommand = SC_SIZE;
@@ -28,35 +29,28 @@ std::wstring Text(UINT nID) {
     return text != nullptr ? Widen(text) : std::wstring();
 }
 
-// The toolbar strip enlarged by a whole or fractional factor, each pixel a solid block, so
-// that a scaled screen shows the pictures sharp instead of smoothly blown up.
+HWND CreateChild(const wchar_t* className, DWORD style, HWND hParent, UINT nID) {
+    return CreateWindowExW(0, className, nullptr, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                           hParent, reinterpret_cast<HMENU>(UINT_PTR{nID}),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+// The toolbar strip enlarged to the screen's scale. The system stretches a bitmap by repeating
+// pixels, so that a scaled screen shows the pictures sharp instead of smoothly blown up;
+// transparent pixels are magenta in the strip, as the build writes it.
 HIMAGELIST LoadToolBarImages(const ToolBarResource& resource, double scale) {
-    auto* hStrip =
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (hStrip == nullptr)
-        return nullptr;
-    BITMAP info{};
-    GetObjectW(hStrip, sizeof info, &info);
+    const auto images =
+        static_cast<int>(std::count_if(resource.items.begin(), resource.items.end(),
+                                       [](UINT nID) { return nID != ID_SEPARATOR; }));
     const int cx = static_cast<int>(std::lround(resource.cxButton * scale));
     const int cy = static_cast<int>(std::lround(resource.cyButton * scale));
-    const int images = info.bmWidth / resource.cxButton;
-    HDC hScreen = GetDC(nullptr);
-    HDC hFrom = CreateCompatibleDC(hScreen);
-    HDC hTo = CreateCompatibleDC(hScreen);
-    HBITMAP hScaled = CreateCompatibleBitmap(hScreen, cx * images, cy);
-    HGDIOBJ hOldFrom = SelectObject(hFrom, hStrip);
-    HGDIOBJ hOldTo = SelectObject(hTo, hScaled);
-    SetStretchBltMode(hTo, COLORONCOLOR);
-    StretchBlt(hTo, 0, 0, cx * images, cy, hFrom, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    SelectObject(hFrom, hOldFrom);
-    SelectObject(hTo, hOldTo);
-    DeleteDC(hFrom);
-    DeleteDC(hTo);
-    ReleaseDC(nullptr, hScreen);
+    auto* hStrip =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                        IMAGE_BITMAP, cx * images, cy, LR_CREATEDIBSECTION));
+    if (hStrip == nullptr)
+        return nullptr;
     HIMAGELIST hList = ImageList_Create(cx, cy, ILC_COLOR24 | ILC_MASK, images, 0);
-    ImageList_AddMasked(hList, hScaled, kMaskColour);
-    DeleteObject(hScaled);
+    ImageList_AddMasked(hList, hStrip, RGB(255, 0, 255));
     DeleteObject(hStrip);
     return hList;
 }
@@ -75,18 +69,34 @@ ATOM RegisterFrameClass() {
     return RegisterClassExW(&wc);
 }
 
-} // namespace
+// The key after an item's tab is shown right-aligned by the system.
+HMENU CreateMenuBar() {
+    HMENU hMenuBar = CreateMenu();
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
+        HMENU hPopup = CreatePopupMenu();
+        for (const MenuItem& item : popup.items) {
+            const bool bSeparator = item.nID == ID_SEPARATOR;
+            AppendMenuW(hPopup, bSeparator ? MF_SEPARATOR : MF_STRING, item.nID,
+                        bSeparator ? nullptr : Widen(item.text).c_str());
+        }
+        AppendMenuW(hMenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup),
+                    Widen(popup.text).c_str());
+    }
+    return hMenuBar;
+}
 
-const UINT CMainFrame::indicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
-                                        ID_INDICATOR_SCRL};
+HACCEL CreateAccelerators() {
+    std::vector<ACCEL> accels;
+    for (const AccelEntry& entry : FindAccelerators(IDR_MAINFRAME)->entries)
+        accels.push_back({static_cast<BYTE>(entry.fVirt), static_cast<WORD>(entry.key),
+                          static_cast<WORD>(entry.cmd)});
+    return CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
+}
+
+} // namespace
 
 CMainFrame::CMainFrame() : m_viewWindow(m_view) {
     m_router.SetTargets(&m_view, nullptr, this, nullptr);
-    for (UINT nID : FrameCommands()) {
-        m_prompts[nID] = Widen(PromptStatusText(nID));
-        m_tooltips[nID] = Widen(PromptTooltip(nID));
-    }
-    m_viewWindow.SetOnClicked([this] { OnIdle(); });
 }
 
 // The window goes while the view's window object still lives: its child is destroyed with it.
@@ -127,8 +137,6 @@ void CMainFrame::FitView() {
     const double scale = m_viewWindow.Scale();
     const LONG growX = std::max(0L, std::lround(ViewWindow::kWidth * scale) - view.right);
     const LONG growY = std::max(0L, std::lround(ViewWindow::kHeight * scale) - view.bottom);
-    if (growX == 0 && growY == 0)
-        return;
     RECT frame{};
     GetWindowRect(m_hWnd, &frame);
     SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left + growX,
@@ -142,10 +150,12 @@ int CMainFrame::OnCreate() {
         OutputDebugStringW(L"Failed to create toolbar\n");
         return -1;
     }
-    if (!CreateStatusBar()) {
+    m_hStatusBar = CreateChild(STATUSCLASSNAMEW, SBARS_SIZEGRIP, m_hWnd, 0xE801);
+    if (m_hStatusBar == nullptr) {
         OutputDebugStringW(L"Failed to create status bar\n");
         return -1;
     }
+    SetMessageText(0);
     if (!m_viewWindow.Create(m_hWnd, kViewID))
         return -1;
     RecalcLayout();
@@ -156,111 +166,69 @@ int CMainFrame::OnCreate() {
 // ---------------------------------------------------------------------------------------------
 // Menu, keys, toolbar, status bar
 
-HMENU CMainFrame::CreateMenuBar() const {
-    HMENU hMenuBar = CreateMenu();
-    const MenuResource* menu = FindMenu(IDR_MAINFRAME);
-    if (menu == nullptr)
-        return hMenuBar;
-    for (const MenuPopup& popup : menu->popups) {
-        HMENU hPopup = CreatePopupMenu();
-        for (const MenuItem& item : popup.items) {
-            // The key after the tab is shown right-aligned by the system.
-            if (item.nID == ID_SEPARATOR)
-                AppendMenuW(hPopup, MF_SEPARATOR, 0, nullptr);
-            else
-                AppendMenuW(hPopup, MF_STRING, item.nID, Widen(item.text).c_str());
-        }
-        AppendMenuW(hMenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup),
-                    Widen(popup.text).c_str());
-    }
-    return hMenuBar;
-}
-
-HACCEL CMainFrame::CreateAccelerators() const {
-    const AcceleratorTable* table = FindAccelerators(IDR_MAINFRAME);
-    if (table == nullptr)
-        return nullptr;
-    std::vector<ACCEL> accels;
-    for (const AccelEntry& entry : table->entries)
-        accels.push_back({static_cast<BYTE>(entry.fVirt), static_cast<WORD>(entry.key),
-                          static_cast<WORD>(entry.cmd)});
-    return CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
-}
-
 bool CMainFrame::CreateToolBar() {
-    const ToolBarResource* resource = FindToolBar(IDR_MAINFRAME);
-    if (resource == nullptr)
-        return false;
-    m_hToolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
-                                 0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(UINT_PTR{0xE800}),
-                                 GetModuleHandleW(nullptr), nullptr);
-    m_hImages = LoadToolBarImages(*resource, GetDpiForWindow(m_hWnd) / 96.0);
+    const ToolBarResource& resource = *FindToolBar(IDR_MAINFRAME);
+    m_hToolBar =
+        CreateChild(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, m_hWnd, 0xE800);
+    m_hImages = LoadToolBarImages(resource, GetDpiForWindow(m_hWnd) / 96.0);
     if (m_hToolBar == nullptr || m_hImages == nullptr)
         return false;
     SendMessageW(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(m_hToolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_hImages));
     std::vector<TBBUTTON> buttons;
-    for (UINT nID : resource->items) {
-        TBBUTTON button{};
-        button.iBitmap = nID == ID_SEPARATOR ? 0 : ToolBarImage(nID);
-        button.idCommand = static_cast<int>(nID);
-        button.fsState = TBSTATE_ENABLED;
-        button.fsStyle = nID == ID_SEPARATOR ? BTNS_SEP : BTNS_BUTTON;
-        buttons.push_back(button);
+    for (UINT nID : resource.items) {
+        const bool bSeparator = nID == ID_SEPARATOR;
+        buttons.push_back({bSeparator ? 0 : ToolBarImage(nID),
+                           static_cast<int>(nID),
+                           TBSTATE_ENABLED,
+                           static_cast<BYTE>(bSeparator ? BTNS_SEP : BTNS_BUTTON),
+                           {},
+                           0,
+                           0});
     }
     SendMessageW(m_hToolBar, TB_ADDBUTTONSW, buttons.size(),
                  reinterpret_cast<LPARAM>(buttons.data()));
-    SendMessageW(m_hToolBar, TB_AUTOSIZE, 0, 0);
     return true;
 }
 
-bool CMainFrame::CreateStatusBar() {
-    m_hStatusBar = CreateWindowExW(
-        0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
-        reinterpret_cast<HMENU>(UINT_PTR{0xE801}), GetModuleHandleW(nullptr), nullptr);
-    if (m_hStatusBar == nullptr)
-        return false;
-    SetMessageText(0);
-    return true;
-}
-
-// The bars take what they need at the top and bottom; the view takes the rest. The indicator
-// panes are as wide as their texts, the message pane all that is left.
+// The bars take what they need at the top and bottom; the view takes the rest.
 void CMainFrame::RecalcLayout() {
     RECT client{};
     GetClientRect(m_hWnd, &client);
+    RECT bar{};
     int top = 0;
     int bottom = client.bottom;
     if (IsWindowVisible(m_hToolBar)) {
         SendMessageW(m_hToolBar, TB_AUTOSIZE, 0, 0);
-        RECT r{};
-        GetWindowRect(m_hToolBar, &r);
-        top = r.bottom - r.top;
+        GetWindowRect(m_hToolBar, &bar);
+        top = bar.bottom - bar.top;
     }
     if (IsWindowVisible(m_hStatusBar)) {
         SendMessageW(m_hStatusBar, WM_SIZE, 0, 0);
-        RECT r{};
-        GetWindowRect(m_hStatusBar, &r);
-        bottom -= r.bottom - r.top;
-        HDC hdc = GetDC(m_hStatusBar);
-        HGDIOBJ hOld = SelectObject(
-            hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_hStatusBar, WM_GETFONT, 0, 0)));
-        int edges[4];
-        int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
-        for (int i = 3; i >= 0; --i) {
-            edges[i] = i == 3 ? -1 : right;
-            const std::wstring text = Text(indicators[i]);
-            SIZE size{};
-            GetTextExtentPoint32W(hdc, text.c_str(), static_cast<int>(text.size()), &size);
-            right -= size.cx + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
-        }
-        edges[3] = -1;
-        SelectObject(hdc, hOld);
-        ReleaseDC(m_hStatusBar, hdc);
-        SendMessageW(m_hStatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+        GetWindowRect(m_hStatusBar, &bar);
+        bottom -= bar.bottom - bar.top;
+        SizePanes(client.right);
     }
     MoveWindow(m_viewWindow.Handle(), 0, top, client.right, bottom - top, TRUE);
+}
+
+// The indicator panes are as wide as their texts, the message pane all that is left.
+void CMainFrame::SizePanes(int width) const {
+    HDC hdc = GetDC(m_hStatusBar);
+    HGDIOBJ hOld =
+        SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_hStatusBar, WM_GETFONT, 0, 0)));
+    int edges[] = {0, 0, 0, -1};
+    int right = width - GetSystemMetrics(SM_CXVSCROLL);
+    for (int i = 2; i >= 0; --i) {
+        const std::wstring text = Text(kIndicators[i]);
+        SIZE size{};
+        GetTextExtentPoint32W(hdc, text.c_str(), static_cast<int>(text.size()), &size);
+        right -= size.cx + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
+        edges[i] = right;
+    }
+    SelectObject(hdc, hOld);
+    ReleaseDC(m_hStatusBar, hdc);
+    SendMessageW(m_hStatusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
 }
 
 void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
@@ -269,74 +237,63 @@ void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
 }
 
 void CMainFrame::SetMessageText(UINT nPromptID) {
-    std::wstring text;
-    if (nPromptID == 0)
-        text = Text(AFX_IDS_IDLEMESSAGE);
-    else if (auto it = m_prompts.find(nPromptID); it != m_prompts.end())
-        text = it->second;
-    else
-        text = Widen(PromptStatusText(nPromptID));
-    m_messageText = text;
-    SendMessageW(m_hStatusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(m_messageText.c_str()));
+    SetPaneText(0, nPromptID == 0 ? Text(AFX_IDS_IDLEMESSAGE) : Widen(PromptStatusText(nPromptID)));
+}
+
+// The status bar keeps a copy of the text.
+void CMainFrame::SetPaneText(int nPane, const std::wstring& text) const {
+    SendMessageW(m_hStatusBar, SB_SETTEXTW, nPane, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Command enabling
 
+// Only a change is sent, so that being idle stays quiet.
 void CMainFrame::OnIdle() {
-    if (m_hToolBar != nullptr) {
-        const ToolBarResource* resource = FindToolBar(IDR_MAINFRAME);
-        for (UINT nID : resource->items) {
-            if (nID == ID_SEPARATOR)
-                continue;
-            const bool bEnabled = m_router.Query(nID).m_bEnabled;
-            // Only a change is sent, so that being idle stays quiet.
-            if ((SendMessageW(m_hToolBar, TB_ISBUTTONENABLED, nID, 0) != 0) != bEnabled)
-                SendMessageW(m_hToolBar, TB_ENABLEBUTTON, nID,
-                             MAKELPARAM(bEnabled ? TRUE : FALSE, 0));
-        }
+    for (UINT nID : FindToolBar(IDR_MAINFRAME)->items) {
+        if (nID == ID_SEPARATOR)
+            continue;
+        const bool bEnabled = m_router.Query(nID).m_bEnabled;
+        if ((SendMessageW(m_hToolBar, TB_ISBUTTONENABLED, nID, 0) != 0) != bEnabled)
+            SendMessageW(m_hToolBar, TB_ENABLEBUTTON, nID, MAKELPARAM(bEnabled, 0));
     }
-    UpdateLockIndicators();
+    // Each lock-key pane shows its text while its key's light is on, as the keyboard says.
+    for (int i = 0; i < 3; ++i) {
+        const bool bLit = (GetKeyState(kLockKeys[i]) & 1) != 0;
+        if (bLit != m_bLit[i])
+            SetPaneText(i + 1, bLit ? Text(kIndicators[i]) : std::wstring());
+        m_bLit[i] = bLit;
+    }
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU hMenu) {
-    const int count = GetMenuItemCount(hMenu);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < GetMenuItemCount(hMenu); ++i) {
         const UINT nID = GetMenuItemID(hMenu, i);
         if (nID == 0 || nID == static_cast<UINT>(-1))
-            continue;
+            continue; // a separator or a pop-up
         const CCmdUI state = m_router.Query(nID);
         EnableMenuItem(hMenu, nID, MF_BYCOMMAND | (state.m_bEnabled ? MF_ENABLED : MF_GRAYED));
         if (state.m_nCheck >= 0)
-            CheckMenuItem(hMenu, nID,
-                          MF_BYCOMMAND | (state.m_nCheck == 1 ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItem(hMenu, nID, MF_BYCOMMAND | (state.m_nCheck ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 
 // The message pane shows the prompt of the highlighted item, the system menu's among them, and
 // the idle text again once the menu closes.
 void CMainFrame::OnMenuSelect(UINT nItem, UINT nFlags) {
-    if (nFlags == 0xFFFF || (nFlags & (MF_POPUP | MF_SEPARATOR)) != 0) {
+    if (nFlags == 0xFFFF || (nFlags & (MF_POPUP | MF_SEPARATOR)) != 0)
         SetMessageText(0);
-        return;
-    }
-    if ((nFlags & MF_SYSMENU) != 0 && nItem >= kFirstSystemCommand) {
-        const UINT nPrompt = AFX_IDS_SCSIZE + ((nItem - kFirstSystemCommand) >> 4);
-        const char* text = FindString(nPrompt);
-        m_messageText = text != nullptr ? Widen(text) : std::wstring();
-        SendMessageW(m_hStatusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(m_messageText.c_str()));
-        return;
-    }
-    SetMessageText(nItem);
+    else if ((nFlags & MF_SYSMENU) != 0 && nItem >= kFirstSystemCommand)
+        SetMessageText(AFX_IDS_SCSIZE + ((nItem - kFirstSystemCommand) >> 4));
+    else
+        SetMessageText(nItem);
 }
 
 LRESULT CMainFrame::OnNotify(const NMHDR* pHeader) {
     if (pHeader->code == TTN_GETDISPINFOW) {
         auto* pInfo = reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(pHeader));
-        auto it = m_tooltips.find(static_cast<UINT>(pHeader->idFrom));
-        if (it != m_tooltips.end())
-            pInfo->lpszText = const_cast<wchar_t*>(it->second.c_str());
-        return 0;
+        m_tipText = Widen(PromptTooltip(static_cast<UINT>(pHeader->idFrom)));
+        pInfo->lpszText = m_tipText.data();
     }
     // The fly-by prompt: the button under the pointer says what it does in the message pane.
     if (pHeader->code == TBN_HOTITEMCHANGE && pHeader->hwndFrom == m_hToolBar) {
@@ -363,7 +320,6 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // A menu item, a key or a button: asked about again, and dropped when disabled.
         if (m_router.Issue(LOWORD(wParam)))
             SetMessageText(0);
-        OnIdle();
         return 0;
     case WM_INITMENUPOPUP:
         if (HIWORD(lParam) == 0)
@@ -395,7 +351,7 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The last message: nothing reaches this object through the window any more.
         SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
         m_hWnd = nullptr;
-        return DefWindowProcW(hWnd, message, wParam, lParam);
+        [[fallthrough]];
     default:
         return DefWindowProcW(hWnd, message, wParam, lParam);
     }
@@ -411,23 +367,4 @@ bool CMainFrame::IsBarShown(Bar bar) const { return IsWindowVisible(BarWindow(ba
 void CMainFrame::ShowBar(Bar bar, bool bShow) {
     ShowWindow(BarWindow(bar), bShow ? SW_SHOW : SW_HIDE);
     RecalcLayout();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Lock-key indicators
-
-// Each pane shows its text while its key's light is on, as the keyboard's own state says.
-void CMainFrame::UpdateLockIndicators() {
-    if (m_hStatusBar == nullptr)
-        return;
-    const int keys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
-    for (int i = 0; i < 3; ++i) {
-        const bool bLit = (GetKeyState(keys[i]) & 1) != 0;
-        const std::wstring text = bLit ? Text(indicators[i + 1]) : std::wstring();
-        wchar_t shown[16] = {};
-        if (LOWORD(SendMessageW(m_hStatusBar, SB_GETTEXTLENGTHW, i + 1, 0)) < 16)
-            SendMessageW(m_hStatusBar, SB_GETTEXTW, i + 1, reinterpret_cast<LPARAM>(shown));
-        if (text != shown)
-            SendMessageW(m_hStatusBar, SB_SETTEXTW, i + 1, reinterpret_cast<LPARAM>(text.c_str()));
-    }
 }

@@ -8,7 +8,6 @@
 #include "platform/win32/ViewWindow.h"
 #include "view/ZeltaroView.h"
 
-#include <map>
 #include <string>
 
 class CMainFrame : public CFrameCommands {
@@ -32,9 +31,6 @@ public:
     // The toolbar's buttons and the lock keys' panes brought up to date.
     void OnIdle();
 
-    // The status bar's panes: the message pane, then the lock-key indicators.
-    static const UINT indicators[4];
-
 protected:
     void CloseFrame() override;
     bool IsBarShown(Bar bar) const override;
@@ -45,18 +41,16 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int OnCreate();
-    HMENU CreateMenuBar() const;
-    HACCEL CreateAccelerators() const;
     bool CreateToolBar();
-    bool CreateStatusBar();
     void RecalcLayout();
+    void SizePanes(int width) const;
     void FitView();
     void OnInitMenuPopup(HMENU hMenu);
     void OnMenuSelect(UINT nItem, UINT nFlags);
     LRESULT OnNotify(const NMHDR* pHeader);
     // The message pane: a command's prompt, or the idle text for 0.
     void SetMessageText(UINT nPromptID);
-    void UpdateLockIndicators();
+    void SetPaneText(int nPane, const std::wstring& text) const;
 
     HWND m_hWnd = nullptr;
     HWND m_hToolBar = nullptr;
@@ -66,7 +60,6 @@ private:
     CZeltaroView m_view;
     ViewWindow m_viewWindow;
     CCommandRouter m_router;
-    std::map<UINT, std::wstring> m_prompts;  // status-bar text of each command
-    std::map<UINT, std::wstring> m_tooltips; // tooltip of each button
-    std::wstring m_messageText;              // what the message pane shows now
+    bool m_bLit[3] = {};    // whether the lock keys' panes show their texts
+    std::wstring m_tipText; // the tooltip being shown, kept while the toolbar reads it
 };

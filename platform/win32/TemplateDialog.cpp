@@ -4,42 +4,37 @@
 #include "Utf.h"
 #include "resources/resource.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
-// The system's predefined control classes, by their atoms.
-constexpr WORD kButtonClass = 0x0080;
-constexpr WORD kStaticClass = 0x0082;
-constexpr WORD kComboBoxClass = 0x0085;
-
+// The system's predefined control class of each kind, by its atom, and the kind's style.
 struct ControlClass {
+    ControlKind kind;
     WORD atom;
     DWORD style;
 };
+constexpr WORD kButton = 0x0080;
+constexpr WORD kStatic = 0x0082;
+constexpr ControlClass kClasses[] = {
+    {ControlKind::PushButton, kButton, BS_PUSHBUTTON},
+    {ControlKind::DefPushButton, kButton, BS_DEFPUSHBUTTON},
+    {ControlKind::GroupBox, kButton, BS_GROUPBOX},
+    {ControlKind::RadioButton, kButton, BS_AUTORADIOBUTTON},
+    {ControlKind::ComboBox, 0x0085, CBS_DROPDOWNLIST},
+    {ControlKind::Icon, kStatic, SS_ICON},
+    {ControlKind::Static, kStatic, SS_LEFT},
+};
 
-ControlClass ClassOf(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::PushButton:
-        return {kButtonClass, BS_PUSHBUTTON};
-    case ControlKind::DefPushButton:
-        return {kButtonClass, BS_DEFPUSHBUTTON};
-    case ControlKind::GroupBox:
-        return {kButtonClass, BS_GROUPBOX};
-    case ControlKind::RadioButton:
-        return {kButtonClass, BS_AUTORADIOBUTTON};
-    case ControlKind::ComboBox:
-        return {kComboBoxClass, CBS_DROPDOWNLIST};
-    case ControlKind::Icon:
-        return {kStaticClass, SS_ICON};
-    case ControlKind::Static:
-        break;
-    }
-    return {kStaticClass, SS_LEFT};
+const ControlClass& ClassOf(ControlKind kind) {
+    return *std::find_if(std::begin(kClasses), std::end(kClasses),
+                         [kind](const ControlClass& cls) { return cls.kind == kind; });
 }
 
-void Append(std::vector<WORD>& out, const std::wstring& text) {
-    out.insert(out.end(), text.begin(), text.end());
+void Append(std::vector<WORD>& out, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    out.insert(out.end(), wide.begin(), wide.end());
     out.push_back(0);
 }
 
@@ -48,47 +43,44 @@ void AppendDword(std::vector<WORD>& out, DWORD value) {
     out.push_back(HIWORD(value));
 }
 
-void AppendShort(std::vector<WORD>& out, int value) {
-    out.push_back(static_cast<WORD>(static_cast<short>(value)));
+void AppendRect(std::vector<WORD>& out, int x, int y, int cx, int cy) {
+    for (int v : {x, y, cx, cy})
+        out.push_back(static_cast<WORD>(static_cast<short>(v)));
 }
 
-} // namespace
-
-std::vector<WORD> TemplateDialog::Build(const DialogTemplate& tmpl) {
+// The template as the system reads it: header, font, then each control, DWORD-aligned.
+std::vector<WORD> Build(const DialogTemplate& tmpl) {
     std::vector<WORD> out;
     AppendDword(out, WS_POPUP | DS_SETFONT | tmpl.style);
     AppendDword(out, 0); // extended style
     out.push_back(static_cast<WORD>(tmpl.controls.size()));
-    for (int v : {tmpl.x, tmpl.y, tmpl.cx, tmpl.cy})
-        AppendShort(out, v);
-    out.push_back(0); // no menu
-    out.push_back(0); // the system's dialog class
-    Append(out, Widen(tmpl.caption));
+    AppendRect(out, tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
+    out.insert(out.end(), {0, 0}); // no menu, the system's dialog class
+    Append(out, tmpl.caption);
     out.push_back(static_cast<WORD>(tmpl.pointSize));
-    Append(out, Widen(tmpl.fontName));
+    Append(out, tmpl.fontName);
     for (const DialogControl& control : tmpl.controls) {
         if (out.size() % 2 != 0)
             out.push_back(0);
-        const ControlClass cls = ClassOf(control.kind);
+        const ControlClass& cls = ClassOf(control.kind);
         AppendDword(out, WS_CHILD | WS_VISIBLE | cls.style | control.style);
         AppendDword(out, 0);
-        for (int v : {control.x, control.y, control.cx, control.cy})
-            AppendShort(out, v);
-        AppendShort(out, control.nID);
-        out.push_back(0xFFFF);
-        out.push_back(cls.atom);
+        AppendRect(out, control.x, control.y, control.cx, control.cy);
+        out.insert(out.end(), {static_cast<WORD>(control.nID), 0xFFFF, cls.atom});
         // An icon control names the program's icon by its resource number.
-        if (control.kind == ControlKind::Icon) {
-            out.push_back(0xFFFF);
-            out.push_back(static_cast<WORD>(IDR_MAINFRAME));
-        } else {
-            Append(out, Widen(control.text));
-        }
+        if (control.kind == ControlKind::Icon)
+            out.insert(out.end(), {0xFFFF, static_cast<WORD>(IDR_MAINFRAME)});
+        else
+            Append(out, control.text);
         out.push_back(0); // no creation data
     }
     return out;
 }
 
+} // namespace
+
+// Esc and closing the window come as IDCANCEL, and the dialog itself ends every run: what the
+// system returns is the dialog's own result.
 int TemplateDialog::Run(CDialog& dialog, HWND hOwner) {
     const DialogTemplate* tmpl = FindDialogTemplate(dialog.TemplateID());
     if (tmpl == nullptr)
@@ -100,9 +92,7 @@ int TemplateDialog::Run(CDialog& dialog, HWND hOwner) {
         GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(data.data()), hOwner,
         &TemplateDialog::DialogProc, reinterpret_cast<LPARAM>(&site));
     dialog.AttachSite(nullptr);
-    if (result == -1)
-        return -1;
-    return site.m_bEnded ? site.m_nResult : IDCANCEL;
+    return static_cast<int>(result);
 }
 
 INT_PTR CALLBACK TemplateDialog::DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,28 +101,20 @@ INT_PTR CALLBACK TemplateDialog::DialogProc(HWND hDlg, UINT message, WPARAM wPar
         return reinterpret_cast<TemplateDialog*>(lParam)->OnInitDialog(hDlg);
     }
     auto* self = reinterpret_cast<TemplateDialog*>(GetWindowLongPtrW(hDlg, DWLP_USER));
-    if (self == nullptr || message != WM_COMMAND)
-        return FALSE;
     // Buttons, Enter and Esc; a list's notifications (never BN_CLICKED's code) are not commands.
-    if (HIWORD(wParam) != BN_CLICKED)
+    if (self == nullptr || message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     return self->m_dialog.OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
 }
 
+// The lists are filled before the dialog reads its values into them; TRUE: the system gives the
+// first tab stop the focus. The templates' initialisation data only adds strings to lists.
 BOOL TemplateDialog::OnInitDialog(HWND hDlg) {
     m_hDlg = hDlg;
-    FillLists();
-    // TRUE: the system gives the first tab stop the focus.
+    for (const DialogInitRecord& record : m_tmpl.initData)
+        SendDlgItemMessageW(m_hDlg, record.nIDC, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Widen(record.text).c_str()));
     return m_dialog.OnInitDialog() ? TRUE : FALSE;
-}
-
-void TemplateDialog::FillLists() const {
-    for (const DialogInitRecord& record : m_tmpl.initData) {
-        const std::wstring text = Widen(record.text);
-        const UINT message = record.message == kInitDataAddString ? CB_ADDSTRING : record.message;
-        SendDlgItemMessageW(m_hDlg, record.nIDC, message, 0,
-                            reinterpret_cast<LPARAM>(text.c_str()));
-    }
 }
 
 int TemplateDialog::GetComboIndex(int nIDC) const {
@@ -170,8 +152,4 @@ void TemplateDialog::SetRadioIndex(int nIDC, int nIndex) {
                        static_cast<int>(i) == nIndex ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void TemplateDialog::EndDialog(int nResult) {
-    m_bEnded = true;
-    m_nResult = nResult;
-    ::EndDialog(m_hDlg, nResult);
-}
+void TemplateDialog::EndDialog(int nResult) { ::EndDialog(m_hDlg, nResult); }

@@ -11,12 +11,9 @@
 
 class TemplateDialog : public IDialogSite {
 public:
-    // Runs the dialog on its template over the owner: the dialog's result, IDCANCEL if it
-    // ended without one, -1 when it has no template or the system cannot show it.
+    // Runs the dialog on its template over the owner: the dialog's result, -1 when it has no
+    // template or the system cannot show it.
     static int Run(CDialog& dialog, HWND hOwner);
-
-    // The template as the system reads it: header, font, then each control, DWORD-aligned.
-    static std::vector<WORD> Build(const DialogTemplate& tmpl);
 
     int GetComboIndex(int nIDC) const override;
     void SetComboIndex(int nIDC, int nIndex) override;
@@ -29,13 +26,10 @@ private:
 
     static INT_PTR CALLBACK DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog(HWND hDlg);
-    void FillLists() const;
     // The identifiers of the radio group that starts with nIDC, in order.
     std::vector<int> RadioGroup(int nIDC) const;
 
     const DialogTemplate& m_tmpl;
     CDialog& m_dialog;
     HWND m_hDlg = nullptr;
-    bool m_bEnded = false;
-    int m_nResult = IDCANCEL;
 };

@@ -5,30 +5,20 @@
 #include "Utf.h"
 #include "Win32DC.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 const wchar_t kClassName[] = L"ZeltaroView";
 
-// The virtual-key code of a key that plays on the board, 0 for any other; no modifier may be
-// held, so that Ctrl+P and its kind stay the menu's.
-UINT BoardKey(WPARAM wParam) {
-    for (int modifier : {VK_CONTROL, VK_MENU, VK_SHIFT}) {
-        if (GetKeyState(modifier) < 0)
-            return 0;
-    }
-    switch (wParam) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_SPACE:
-    case VK_RETURN:
-        return static_cast<UINT>(wParam);
-    default:
-        return 0;
-    }
+// The keys that play on the board, with no modifier held, so that Ctrl+P and its kind stay the
+// menu's.
+bool IsBoardKey(WPARAM wParam) {
+    constexpr WPARAM kKeys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN};
+    const bool bModified =
+        GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_SHIFT) < 0;
+    return !bModified && std::find(std::begin(kKeys), std::end(kKeys), wParam) != std::end(kKeys);
 }
 
 ATOM RegisterViewClass() {
@@ -133,38 +123,28 @@ void ViewWindow::OnLButtonDown(LPARAM lParam) {
                        static_cast<int>(std::floor(GET_Y_LPARAM(lParam) / scale)));
     m_view.OnMouseDown();
     m_view.OnLButtonDown(MK_LBUTTON, point);
-    if (m_onClicked)
-        m_onClicked();
 }
 
+// Each press takes once, as each click does: a held Space does not run into the limit.
 void ViewWindow::OnKeyDown(WPARAM wParam, LPARAM lParam) {
-    const UINT key = BoardKey(wParam);
-    if (key == 0)
-        return;
-    const bool bTakes = key == VK_SPACE || key == VK_RETURN;
-    // Each press takes once, as each click does: a held Space does not run into the limit.
+    const bool bTakes = wParam == VK_SPACE || wParam == VK_RETURN;
     const bool bRepeat = (lParam & (1L << 30)) != 0;
-    if (bTakes && bRepeat)
-        return;
-    m_view.OnKeyDown(key, 1, 0);
-    if (bTakes && m_onClicked)
-        m_onClicked();
+    if (IsBoardKey(wParam) && !(bTakes && bRepeat))
+        m_view.OnKeyDown(static_cast<UINT>(wParam), 1, 0);
 }
 
 // The view's rectangle, grown outwards to whole device pixels.
 void ViewWindow::InvalidateRect(const CRect* rect, bool bErase) {
     if (m_hWnd == nullptr)
         return;
-    if (rect == nullptr) {
-        ::InvalidateRect(m_hWnd, nullptr, bErase ? TRUE : FALSE);
-        return;
-    }
     const double scale = Scale();
-    const RECT device{static_cast<LONG>(std::floor(rect->left * scale)),
-                      static_cast<LONG>(std::floor(rect->top * scale)),
-                      static_cast<LONG>(std::ceil(rect->right * scale)),
-                      static_cast<LONG>(std::ceil(rect->bottom * scale))};
-    ::InvalidateRect(m_hWnd, &device, bErase ? TRUE : FALSE);
+    RECT device{};
+    if (rect != nullptr)
+        device = {static_cast<LONG>(std::floor(rect->left * scale)),
+                  static_cast<LONG>(std::floor(rect->top * scale)),
+                  static_cast<LONG>(std::ceil(rect->right * scale)),
+                  static_cast<LONG>(std::ceil(rect->bottom * scale))};
+    ::InvalidateRect(m_hWnd, rect != nullptr ? &device : nullptr, bErase);
 }
 
 int ViewWindow::MessageBox(const std::string& text, const std::string& caption, UINT nType) {

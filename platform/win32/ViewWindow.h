@@ -8,8 +8,6 @@
 
 #include "Win32.h"
 
-#include <functional>
-
 class ViewWindow : public IWndHost {
 public:
     explicit ViewWindow(CView& view);
@@ -20,8 +18,6 @@ public:
     // Makes the window inside the frame; false when the system refuses.
     bool Create(HWND hParent, UINT nID);
     HWND Handle() const { return m_hWnd; }
-    // Called after every click and every key that may have changed the commands' states.
-    void SetOnClicked(std::function<void()> onClicked) { m_onClicked = std::move(onClicked); }
 
     void InvalidateRect(const CRect* rect, bool bErase) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
@@ -43,5 +39,4 @@ private:
 
     CView& m_view;
     HWND m_hWnd = nullptr;
-    std::function<void()> m_onClicked;
 };

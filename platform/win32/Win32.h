@@ -10,10 +10,6 @@
 #include "resources/Accelerators.h"
 #include "resources/DialogTemplate.h"
 
-// The initialisation data's "add a string" message, whose number the system's headers give to
-// a newer message of the same name.
-constexpr UINT kInitDataAddString = CB_ADDSTRING;
-
 // The system's COLORREF is an unsigned long; the vocabulary's, a 32-bit integer of the same
 // meaning.
 #define COLORREF SYSTEM_COLORREF
