@@ -22,6 +22,12 @@ std::string ProgramFolder() {
     return Narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 
+// A Windows program has no console to write to: the player reads why in a box.
+void ReportStartError(const std::string& message) {
+    MessageBoxW(nullptr, Widen(message).c_str(), Widen(FindString(AFX_IDS_APP_TITLE)).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
 } // namespace
 
 bool CZeltaroApp::InitInstance(const std::vector<std::wstring>& arguments, int nCmdShow) {
@@ -76,12 +82,6 @@ bool CZeltaroApp::CreateMainWindow() {
     frame->SetDocumentTarget(doc);
     frame->SetAppTarget(this);
     return true;
-}
-
-// A Windows program has no console to write to: the player reads why in a box.
-void CZeltaroApp::ReportStartError(const std::string& message) const {
-    MessageBoxW(nullptr, Widen(message).c_str(), Widen(FindString(AFX_IDS_APP_TITLE)).c_str(),
-                MB_OK | MB_ICONERROR);
 }
 
 // The framework's idle processing: the toolbar and the lock keys' panes are brought up to date

@@ -13,11 +13,6 @@
 
 class CZeltaroApp : public CCmdTarget {
 public:
-    CZeltaroApp() = default;
-    ~CZeltaroApp() override = default;
-    CZeltaroApp(const CZeltaroApp&) = delete;
-    CZeltaroApp& operator=(const CZeltaroApp&) = delete;
-
     // Makes the document, the main window and the view, opens the document that the command
     // line names (the program's name first, then at most one path) and shows the window.
     // False when the program is to end at once with status 1: a box has said why.
@@ -34,7 +29,6 @@ public:
 private:
     bool ProcessShellCommand(const std::vector<std::wstring>& arguments);
     bool CreateMainWindow();
-    void ReportStartError(const std::string& message) const;
 
     Win32Shell m_shell;
     CRecentFileList m_recentFiles;

@@ -133,7 +133,7 @@ std::wstring CZeltaroDoc::PromptSaveFileName() const {
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
     if (!GetSaveFileNameW(&ofn))
         return {};
-    return buffer.c_str();
+    return buffer.substr(0, buffer.find(L'\0'));
 }
 
 std::string CZeltaroDoc::GetTitle() const {

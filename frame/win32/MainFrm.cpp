@@ -35,22 +35,36 @@ HWND CreateChild(const wchar_t* className, DWORD style, HWND hParent, UINT nID) 
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-// The toolbar strip enlarged to the screen's scale. The system stretches a bitmap by repeating
-// pixels, so that a scaled screen shows the pictures sharp instead of smoothly blown up;
-// transparent pixels are magenta in the strip, as the build writes it.
+// The toolbar strip enlarged to the screen's scale, each pixel a solid block, so that a scaled
+// screen shows the pictures sharp instead of smoothly blown up; a smoothed edge would also
+// blend the transparent pixels, magenta in the strip as the build writes it, into the picture.
 HIMAGELIST LoadToolBarImages(const ToolBarResource& resource, double scale) {
-    const auto images =
-        static_cast<int>(std::count_if(resource.items.begin(), resource.items.end(),
-                                       [](UINT nID) { return nID != ID_SEPARATOR; }));
-    const int cx = static_cast<int>(std::lround(resource.cxButton * scale));
-    const int cy = static_cast<int>(std::lround(resource.cyButton * scale));
     auto* hStrip =
         static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                        IMAGE_BITMAP, cx * images, cy, LR_CREATEDIBSECTION));
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (hStrip == nullptr)
         return nullptr;
+    BITMAP strip{};
+    GetObjectW(hStrip, sizeof strip, &strip);
+    const int cx = static_cast<int>(std::lround(resource.cxButton * scale));
+    const int cy = static_cast<int>(std::lround(resource.cyButton * scale));
+    const int images = strip.bmWidth / resource.cxButton;
+    HDC hScreen = GetDC(nullptr);
+    HDC hFrom = CreateCompatibleDC(hScreen);
+    HDC hTo = CreateCompatibleDC(hScreen);
+    HBITMAP hScaled = CreateCompatibleBitmap(hScreen, cx * images, cy);
+    HGDIOBJ hOldFrom = SelectObject(hFrom, hStrip);
+    HGDIOBJ hOldTo = SelectObject(hTo, hScaled);
+    SetStretchBltMode(hTo, COLORONCOLOR);
+    StretchBlt(hTo, 0, 0, cx * images, cy, hFrom, 0, 0, strip.bmWidth, strip.bmHeight, SRCCOPY);
+    SelectObject(hFrom, hOldFrom);
+    SelectObject(hTo, hOldTo);
+    DeleteDC(hFrom);
+    DeleteDC(hTo);
+    ReleaseDC(nullptr, hScreen);
     HIMAGELIST hList = ImageList_Create(cx, cy, ILC_COLOR24 | ILC_MASK, images, 0);
-    ImageList_AddMasked(hList, hStrip, RGB(255, 0, 255));
+    ImageList_AddMasked(hList, hScaled, RGB(255, 0, 255));
+    DeleteObject(hScaled);
     DeleteObject(hStrip);
     return hList;
 }
@@ -178,13 +192,12 @@ bool CMainFrame::CreateToolBar() {
     std::vector<TBBUTTON> buttons;
     for (UINT nID : resource.items) {
         const bool bSeparator = nID == ID_SEPARATOR;
-        buttons.push_back({bSeparator ? 0 : ToolBarImage(nID),
-                           static_cast<int>(nID),
-                           TBSTATE_ENABLED,
-                           static_cast<BYTE>(bSeparator ? BTNS_SEP : BTNS_BUTTON),
-                           {},
-                           0,
-                           0});
+        TBBUTTON button{};
+        button.iBitmap = bSeparator ? 0 : ToolBarImage(nID);
+        button.idCommand = static_cast<int>(nID);
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = bSeparator ? BTNS_SEP : BTNS_BUTTON;
+        buttons.push_back(button);
     }
     SendMessageW(m_hToolBar, TB_ADDBUTTONSW, buttons.size(),
                  reinterpret_cast<LPARAM>(buttons.data()));
