@@ -56,7 +56,16 @@ void Win32DC::Ellipse(const CRect& rect) {
     ::Ellipse(m_hdc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
+// The dotted frame is drawn in device pixels, one dot each as on the Linux build, with the
+// plain mode's rectangle rules: under the enlarging transform the system leaves out its right
+// and bottom edges.
 void Win32DC::DrawFocusRect(const CRect& rect) {
-    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    POINT corners[] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    LPtoDP(m_hdc, corners, 2);
+    const int nSaved = SaveDC(m_hdc);
+    ModifyWorldTransform(m_hdc, nullptr, MWT_IDENTITY);
+    SetGraphicsMode(m_hdc, GM_COMPATIBLE);
+    const RECT r{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
     ::DrawFocusRect(m_hdc, &r);
+    RestoreDC(m_hdc, nSaved);
 }
