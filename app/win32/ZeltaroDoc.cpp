@@ -10,17 +10,13 @@ namespace {
 
 const CommandEntry<CZeltaroDoc> kCommandMap[] = {{ID_FILE_SAVE, &CZeltaroDoc::OnFileSave, nullptr}};
 
-// The system's own words for its last error.
+// The system's own words for its last error, without the line break that ends them.
 std::wstring LastErrorText() {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text(buffer != nullptr ? buffer : L"", length);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r'))
-        text.pop_back();
-    return text;
+    wchar_t text[512] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   GetLastError(), 0, text, 512, nullptr);
+    const std::wstring message(text);
+    return message.substr(0, message.find_last_not_of(L"\r\n") + 1);
 }
 
 std::wstring FullPath(const std::wstring& path) {
