@@ -1,14 +1,11 @@
-// What the main window's resource tables say of each command: its menu text, its key, its
-// picture on the toolbar strip, and the set of commands that the window issues at all.
+// What the main window's resource tables say of each command: its key, its picture on the
+// toolbar strip, and the set of commands that the window issues at all.
 #pragma once
 
 #include "resources/Accelerators.h"
 
 #include <set>
-#include <string>
 
-// The text of the command's menu item without the key after the tab; empty when it has none.
-std::string MenuItemText(UINT nID);
 // The command's key, or null when it has none.
 const AccelEntry* FindAccel(UINT nID);
 // The position of the command's picture on the toolbar strip, -1 when it has no button.

@@ -1,8 +1,6 @@
 // The keyboard's cursor on the board, in the board's own grid of rows of ten.
 #include "BoardCursor.h"
 
-#include "BoardLayout.h"
-
 #include <cstdlib>
 #include <utility>
 

@@ -3,7 +3,7 @@
 // view hands it the items and the window to repaint, and makes the click itself.
 #pragma once
 
-#include "GameItem.h"
+#include "Board.h"
 #include "platform/Window.h"
 
 class CBoardCursor {

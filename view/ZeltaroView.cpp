@@ -344,11 +344,8 @@ std::string CZeltaroView::GetAccessibleDescription() const {
 std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
     std::vector<CAccessibleChild> children;
     auto text = [&](int nKey, int x, int y, std::string name) {
-        CAccessibleChild child;
-        child.nKey = nKey;
-        child.name = std::move(name);
-        child.rect = CRect(x, y, x, y);
-        children.push_back(child);
+        children.push_back({nKey, CAccessibleChild::kText, std::move(name), {}, true, false,
+                            CRect(x, y, x, y)});
     };
     if (m_nOrder == 0 || m_nOrder == 1)
         text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond);

@@ -9,7 +9,6 @@
 #include "frame/qt/MainFrm.h"
 #include "resources/Icons.h"
 #include "resources/StringTable.h"
-#include "resources/Version.h"
 #include "resources/resource.h"
 
 #include <QApplication>
@@ -24,12 +23,10 @@
 
 namespace {
 
-QIcon LoadIcon(UINT nID) {
+QIcon LoadIcon(const IconResource& resource) {
     QIcon icon;
-    if (const IconResource* resource = FindIcon(nID)) {
-        icon.addFile(QStringLiteral(":/") + resource->large, QSize(32, 32));
-        icon.addFile(QStringLiteral(":/") + resource->small, QSize(16, 16));
-    }
+    icon.addFile(QStringLiteral(":/") + resource.large, QSize(32, 32));
+    icon.addFile(QStringLiteral(":/") + resource.small, QSize(16, 16));
     return icon;
 }
 
@@ -43,11 +40,6 @@ std::vector<std::string> ShippedRulesFolders() {
     const QDir programDir(QCoreApplication::applicationDirPath());
     return {programDir.path().toStdString(),
             programDir.filePath(QStringLiteral(ZELTARO_RULES_FROM_PROGRAM)).toStdString()};
-}
-
-QString VersionText() {
-    const int* v = kVersionInfo.fileVersion;
-    return QStringLiteral("%1.%2.%3.%4").arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]);
 }
 
 } // namespace
@@ -65,10 +57,10 @@ CZeltaroApp::~CZeltaroApp() {
 bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setApplicationName(QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
-    QCoreApplication::setApplicationVersion(VersionText());
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZELTARO_VERSION));
     // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
-    QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    QApplication::setWindowIcon(LoadIcon(kMainIcon));
     m_windowDirection = QGuiApplication::layoutDirection();
     LoadQtTranslations();
 

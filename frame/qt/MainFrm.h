@@ -52,9 +52,6 @@ public:
     // What the message pane shows now: a command's prompt, or the idle message.
     QString MessageText() const;
 
-    // Routes a command along the view, the document, the frame and the application; false when
-    // no target handles it.
-    bool OnCmdMsg(UINT nID);
     // A command from a menu item, a key or a button: asks its update handler first and drops
     // it when disabled, then refreshes every command's state.
     void OnCommandIssued(UINT nID);

@@ -264,7 +264,7 @@ void CMainFrame::RecalcLayout() {
 }
 
 void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
-    const std::string appTitle = DocTemplateField(IDR_MAINFRAME, DocField::WindowTitle);
+    const std::string appTitle = DocTemplateWindowTitle(IDR_MAINFRAME);
     SetWindowTextW(m_hWnd, Widen(docTitle + " - " + appTitle).c_str());
 }
 
