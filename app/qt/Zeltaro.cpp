@@ -44,15 +44,9 @@ std::vector<std::string> ShippedRulesFolders() {
 
 } // namespace
 
-CZeltaroApp::CZeltaroApp(IShell& shell)
-    : m_shell(shell),
-      m_recentFiles(&m_settings, QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
+CZeltaroApp::CZeltaroApp(IShell& shell) : m_shell(shell), m_recentFiles(&m_settings) {}
 
-// The window goes before the document whose title it shows.
-CZeltaroApp::~CZeltaroApp() {
-    m_pMainWnd.reset();
-    m_pDocument.reset();
-}
+CZeltaroApp::~CZeltaroApp() = default;
 
 bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setApplicationName(QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)));
@@ -78,12 +72,12 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
 // The texts that Qt supplies (the file dialog, its question before replacing a file, the
 // buttons of its boxes) follow the desktop's language, as the system's own dialogs do, and so
 // does the direction of Qt's dialogs. The game's texts are its own and stay as they are,
-// whatever the desktop, the names of keys in its menus included.
+// whatever the desktop, the names of keys in its menus and the command line's help included.
 void CZeltaroApp::LoadQtTranslations() {
     if (m_qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
-    QCoreApplication::installTranslator(&m_keyNames);
+    QCoreApplication::installTranslator(&m_gameWords);
 }
 
 bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {
