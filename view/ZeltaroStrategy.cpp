@@ -236,8 +236,7 @@ constexpr ReplyTableRule kReplyTable[] = {
 std::optional<CZeltaroView::Reply> CZeltaroView::ReplyRule(int nClass, int x, int nMaxTake) {
     for (const ReplyTableRule& rule : kReplyTable) {
         const int base = rule.bOfM ? nMaxTake : 0;
-        if (rule.nClass == nClass && (x - rule.lo) % 2 == 0 && x >= rule.lo &&
-            x <= base + rule.hi)
+        if (rule.nClass == nClass && (x - rule.lo) % 2 == 0 && x >= rule.lo && x <= base + rule.hi)
             return Reply{base + rule.sum - x, rule.nNextClass};
     }
     return std::nullopt;

@@ -21,8 +21,6 @@ public:
     // The shell opens the rules file for the About box.
     explicit CZeltaroApp(IShell& shell);
     ~CZeltaroApp() override;
-    CZeltaroApp(const CZeltaroApp&) = delete;
-    CZeltaroApp& operator=(const CZeltaroApp&) = delete;
 
     // Names the program and its settings, makes the document, the main window and the view,
     // opens the document that the command line names (the program's name first, then the

@@ -47,8 +47,8 @@ bool CZeltaroDoc::OnOpenDocument(const QString& path, QString* pError) {
 // No file type of the program's own: no filter and no extension added to the name.
 void CZeltaroDoc::OnFileSave() {
     const QString proposed = m_strPathName.isEmpty() ? GetTitle() : m_strPathName;
-    const QString path = QFileDialog::getSaveFileName(
-        m_pDialogParent, QString::fromUtf8(kSaveAsCaption), proposed);
+    const QString path =
+        QFileDialog::getSaveFileName(m_pDialogParent, QString::fromUtf8(kSaveAsCaption), proposed);
     if (!path.isEmpty())
         DoSave(path);
 }

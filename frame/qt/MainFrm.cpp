@@ -38,7 +38,8 @@ QKeySequence KeyOf(UINT nID) {
         key = Qt::Key_F1 + static_cast<int>(entry->key - kVkF1);
     Qt::KeyboardModifiers modifiers;
     for (const auto& [fVirt, modifier] : {std::pair{FCONTROL, Qt::ControlModifier},
-                                          {FSHIFT, Qt::ShiftModifier}, {FALT, Qt::AltModifier}}) {
+                                          {FSHIFT, Qt::ShiftModifier},
+                                          {FALT, Qt::AltModifier}}) {
         if (entry->fVirt & fVirt)
             modifiers |= modifier;
     }
@@ -106,7 +107,7 @@ int CMainFrame::OnCreate() {
 
 // A command's one action, built from the resource tables: its key, its prompt, its tooltip,
 // which is its text until its menu item gives it one, and its picture.
-QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
+void CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     const QString tooltip = QString::fromStdString(PromptTooltip(nID));
     auto* action = new QAction(tooltip, this);
     action->setShortcut(KeyOf(nID));
@@ -121,7 +122,6 @@ QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     addAction(action);
     connect(action, &QAction::triggered, this, [this, nID] { OnCommandIssued(nID); });
     m_actions[nID] = action;
-    return action;
 }
 
 void CMainFrame::CreateMenu() {
@@ -175,7 +175,7 @@ bool CMainFrame::CreateStatusBar() {
     m_wndStatusBar = new QStatusBar(this);
     m_wndStatusBar->setObjectName(QStringLiteral("AFX_IDW_STATUS_BAR"));
     static const char* const kPaneNames[] = {"ID_SEPARATOR", "ID_INDICATOR_CAPS",
-                                              "ID_INDICATOR_NUM", "ID_INDICATOR_SCRL"};
+                                             "ID_INDICATOR_NUM", "ID_INDICATOR_SCRL"};
     for (int i = 0; i < 4; ++i) {
         const UINT nID = indicators[i];
         auto* pane = new QLabel(m_wndStatusBar);

@@ -26,8 +26,6 @@ class CMainFrame : public QMainWindow, public CFrameCommands {
 public:
     CMainFrame();
     ~CMainFrame() override;
-    CMainFrame(const CMainFrame&) = delete;
-    CMainFrame& operator=(const CMainFrame&) = delete;
 
     // Builds the menu, the keys, the toolbar and the status bar: 0 on success, -1 when a bar
     // cannot be made (the reason goes to the debug output).
@@ -74,7 +72,7 @@ protected:
     QMenu* createPopupMenu() override;
 
 private:
-    QAction* CreateAction(UINT nID, const QPixmap& toolBarImages);
+    void CreateAction(UINT nID, const QPixmap& toolBarImages);
     void CreateMenu();
     bool CreateToolBar(const QPixmap& toolBarImages);
     bool CreateStatusBar();
