@@ -55,7 +55,7 @@ private:
     IShell& m_shell;
     CSettingsStore m_settings;
     CRecentFileList m_recentFiles;
-    // The window, declared last, goes before the document whose title it shows.
+    // The window, declared after it, goes before the document whose title it shows.
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
     int m_nExitCode = 1;
