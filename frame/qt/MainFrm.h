@@ -45,8 +45,6 @@ public:
     QStatusBar* StatusBar() const { return m_wndStatusBar; }
     // The action of a command, shared by its menu item, toolbar button and key; null if none.
     QAction* Action(UINT nID) const;
-    // The status-bar pane of an indicator (ID_SEPARATOR: the message pane).
-    QLabel* Pane(UINT nID) const;
     // What the message pane shows now: a command's prompt, or the idle message.
     QString MessageText() const;
 
@@ -55,8 +53,6 @@ public:
     void OnCommandIssued(UINT nID);
     // Asks every command's update handler and greys or checks its action.
     void UpdateCommandUI();
-    // Reads the lock keys' state into the CAP, NUM and SCRL panes.
-    void UpdateLockIndicators();
 
     // The status bar's panes: the message pane, then the lock-key indicators.
     static const UINT indicators[4];
@@ -72,6 +68,10 @@ protected:
     QMenu* createPopupMenu() override;
 
 private:
+    // The status-bar pane of an indicator (ID_SEPARATOR: the message pane).
+    QLabel* Pane(UINT nID) const;
+    // Reads the lock keys' state into the CAP, NUM and SCRL panes.
+    void UpdateLockIndicators();
     void CreateAction(UINT nID, const QPixmap& toolBarImages);
     void CreateMenu();
     bool CreateToolBar(const QPixmap& toolBarImages);
