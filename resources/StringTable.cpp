@@ -4,7 +4,7 @@
 
 #include "resource.h"
 
-#include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -52,13 +52,14 @@ const StringEntry kStrings[] = {
 
 // The n-th line-separated field of s; empty when s has fewer fields.
 std::string Field(const char* s, int n) {
-    std::istringstream fields(s != nullptr ? s : "");
-    std::string field;
-    for (int i = 0; i <= n; ++i) {
-        if (!std::getline(fields, field))
+    std::string_view rest = s != nullptr ? s : "";
+    for (; n > 0; --n) {
+        const std::string_view::size_type end = rest.find('\n');
+        if (end == std::string_view::npos)
             return {};
+        rest.remove_prefix(end + 1);
     }
-    return field;
+    return std::string(rest.substr(0, rest.find('\n')));
 }
 
 } // namespace
