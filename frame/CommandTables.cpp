@@ -2,6 +2,7 @@
 #include "CommandTables.h"
 
 #include "resources/Menu.h"
+#include "resources/StringTable.h"
 #include "resources/ToolBar.h"
 #include "resources/resource.h"
 
@@ -36,4 +37,8 @@ std::set<UINT> FrameCommands() {
     }
     commands.erase(ID_SEPARATOR);
     return commands;
+}
+
+std::string FrameTitle(const std::string& docTitle) {
+    return docTitle + " - " + DocTemplateWindowTitle(IDR_MAINFRAME);
 }

@@ -219,8 +219,7 @@ QString CMainFrame::MessageText() const {
 }
 
 void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
-    const std::string appTitle = DocTemplateWindowTitle(IDR_MAINFRAME);
-    setWindowTitle(QString::fromStdString(docTitle + " - " + appTitle));
+    setWindowTitle(QString::fromStdString(FrameTitle(docTitle)));
 }
 
 // ---------------------------------------------------------------------------------------------
