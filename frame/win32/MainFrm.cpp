@@ -245,8 +245,7 @@ void CMainFrame::SizePanes(int width) const {
 }
 
 void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
-    const std::string appTitle = DocTemplateField(IDR_MAINFRAME, DocField::WindowTitle);
-    SetWindowTextW(m_hWnd, Widen(docTitle + " - " + appTitle).c_str());
+    SetWindowTextW(m_hWnd, Widen(FrameTitle(docTitle)).c_str());
 }
 
 void CMainFrame::SetMessageText(UINT nPromptID) {
