@@ -155,9 +155,18 @@ std::vector<CRect> SquaresThenTotals(const char* items, int totals = 1) {
     return rects;
 }
 
-void StartGame(TestGame<>& g, int nTotal, int nMaxTake, int nOrder) {
-    GameDriver::ChooseSettings(g.view, nTotal, nMaxTake, nOrder);
+// Chooses the settings, "N M order", and starts the game.
+void StartGame(TestGame<>& g, const QString& setting) {
+    const QStringList v = setting.split(' ');
+    GameDriver::ChooseSettings(g.view, v[0].toInt(), v[1].toInt(), v[2].toInt());
     g.view.OnStart();
+}
+
+// One row a game of the table, by its name.
+template <class Game, std::size_t N> void AddGames(const Game (&games)[N]) {
+    QTest::addColumn<int>("game");
+    for (int i = 0; i < int(N); ++i)
+        QTest::newRow(games[i].name) << i;
 }
 
 // Plays each "take:..." of the script and tells what happened, in the script's own terms.
@@ -173,15 +182,8 @@ QString PlayTakes(TestGame<>& g, const QString& script) {
         plays << play.split(':')[0] + ":" + (g.runtime.draws != draws ? "r" : "") +
                      (g.view.m_nRemaining == remaining ? "-"
                                                        : QString::number(g.view.m_nComputerAsked));
-        for (const ShownBox& box : g.host.boxes) {
-            const auto is = [&](const char* text, const char* caption) {
-                return box.text == text && box.caption == caption && box.type == MB_OK;
-            };
-            plays << (is(kPlayerWins, kVerdictCaption)          ? "won"
-                      : is(kPlayerLoses, kVerdictCaption)       ? "lost"
-                      : is(kNothingTaken, kNothingTakenCaption) ? "warned"
-                                                                : "?");
-        }
+        for (const ShownBox& box : g.host.boxes)
+            plays << (box.type == MB_OK ? BoxName(box.caption, box.text) : "?");
     }
     return plays.join(' ');
 }
@@ -289,18 +291,13 @@ private slots:
         QVERIFY(result.games > 0);
     }
 
-    void games_data() {
-        QTest::addColumn<int>("game");
-        for (int i = 0; i < int(std::size(kGames)); ++i)
-            QTest::newRow(kGames[i].name) << i;
-    }
+    void games_data() { AddGames(kGames); }
 
     // Every random take is seeded from the clock, the invariants hold after every Play, and
     // the verdict is shown on the finished holdings: only its closing ends the game.
     void games() {
         QFETCH(int, game);
         const Game& row = kGames[game];
-        const QStringList setting = QString(row.setting).split(' ');
         QStringList plays, classes, goals;
         for (const QString& part : QString(row.plays).split(" | ")) {
             TestGame<> g;
@@ -311,7 +308,7 @@ private slots:
                 if (!g.runtime.fromSeed)
                     g.runtime.ScriptTakes({take.toInt()});
             }
-            StartGame(g, setting[0].toInt(), setting[1].toInt(), setting[2].toInt());
+            StartGame(g, row.setting);
             int turnAtBox = -1;
             g.host.onMessageBox = [&](const ShownBox&) { turnAtBox = view.m_nTurn; };
             QStringList partPlays;
@@ -345,7 +342,7 @@ private slots:
         for (const Marking& row : kMarkings) {
             TestGame<> g;
             CZeltaroView& view = g.view;
-            StartGame(g, 21, 4, 0);
+            StartGame(g, "21 4 0");
             for (int k : Items(row.off))
                 view.Item(k) = GameItem{1, WHITE_BRUSH};
             view.m_nTurn = row.turn;
@@ -397,11 +394,7 @@ private slots:
         }
     }
 
-    void keyGames_data() {
-        QTest::addColumn<int>("game");
-        for (int i = 0; i < int(std::size(kKeyGames)); ++i)
-            QTest::newRow(kKeyGames[i].name) << i;
-    }
+    void keyGames_data() { AddGames(kKeyGames); }
 
     // Space and Enter are a click at the centre of the cursor's square: the same item goes,
     // the same square alone is repainted, Play is offered and the limit holds.
@@ -410,10 +403,8 @@ private slots:
         const KeyGame& row = kKeyGames[game];
         TestGame<> g;
         CZeltaroView& view = g.view;
-        if (QString(row.setting) != "-") {
-            const QStringList setting = QString(row.setting).split(' ');
-            StartGame(g, setting[0].toInt(), setting[1].toInt(), setting[2].toInt());
-        }
+        if (QString(row.setting) != "-")
+            StartGame(g, row.setting);
         const UINT keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN};
         g.host.Clear();
         for (const QString& key : QString(row.keys).split(' ')) {
@@ -432,7 +423,7 @@ private slots:
         }
         QStringList boxes;
         for (const ShownBox& box : g.host.boxes)
-            boxes << (box.text == kOverLimit && box.caption == kOverLimitCaption ? "limit" : "?");
+            boxes << BoxName(box.caption, box.text);
         QCOMPARE(QString::fromStdString(GameDriver::Removed(view)), QString(row.off));
         QCOMPARE(boxes.join(' '), QString(row.boxes));
         QCOMPARE(view.Cursor().Item(), row.cursor);

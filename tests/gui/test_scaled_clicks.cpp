@@ -10,24 +10,15 @@ const qreal kScale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
 // The first device pixel that lies at or after a view coordinate.
 int FirstDevicePixel(int coordinate) { return qCeil(coordinate * kScale); }
 
-// Where in item k's square, or beside it, the device pixel pressed lies.
+// Where in item k's square, or beside it, the device pixel pressed lies, in this order.
 enum class Spot { First, Last, Before, Past };
 
 QPoint DevicePixel(int k, Spot spot) {
     const CRect r = ItemRect(k);
     const QPoint first(FirstDevicePixel(r.left), FirstDevicePixel(r.top));
     const QPoint last(FirstDevicePixel(r.right) - 1, FirstDevicePixel(r.bottom) - 1);
-    switch (spot) {
-    case Spot::First:
-        return first;
-    case Spot::Last:
-        return last;
-    case Spot::Before:
-        return first - QPoint(1, 1);
-    case Spot::Past:
-        return last + QPoint(1, 1);
-    }
-    return {};
+    const QPoint pixels[] = {first, last, first - QPoint(1, 1), last + QPoint(1, 1)};
+    return pixels[int(spot)];
 }
 
 } // namespace

@@ -11,10 +11,6 @@
 
 namespace {
 
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    return parent != nullptr ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-}
-
 // A command's state as its update handler reports it; the platform issues it only when enabled.
 bool IsEnabled(CZeltaroView& view, UINT nID) {
     CCmdUI ui(nID);
@@ -23,20 +19,11 @@ bool IsEnabled(CZeltaroView& view, UINT nID) {
 }
 bool Issue(CZeltaroView& view, UINT nID) { return IsEnabled(view, nID) && view.OnCommand(nID); }
 
-// A message box by the game's text it shows; "?" for any other, or for one with an icon or more
-// buttons.
+// A message box by the game's text it shows; "?" also for one with an icon or more buttons.
 QString BoxName(const QMessageBox& box) {
-    using namespace GameTexts;
-    const char* const known[][3] = {{"limit", kOverLimitCaption, kOverLimit},
-                                    {"warned", kNothingTakenCaption, kNothingTaken},
-                                    {"won", kVerdictCaption, kPlayerWins},
-                                    {"lost", kVerdictCaption, kPlayerLoses}};
-    for (const auto& [name, caption, text] : known) {
-        if (box.windowTitle() == caption && box.text() == text &&
-            box.icon() == QMessageBox::NoIcon && box.standardButtons() == QMessageBox::Ok)
-            return name;
-    }
-    return "?";
+    if (box.icon() != QMessageBox::NoIcon || box.standardButtons() != QMessageBox::Ok)
+        return "?";
+    return GameTexts::BoxName(box.windowTitle().toStdString(), box.text().toStdString());
 }
 
 // The game on its widget, shown offscreen, with its dialogs; every random take is 1. Each
@@ -72,18 +59,12 @@ bool RunSettings(ShownGame& g, std::function<void(TemplateDialog&)> action) {
     if (!IsEnabled(g.view, ID_GAME_SETTINGS))
         return false;
     bool found = false;
-    g.hand.Then([&found, &action](QWidget* modal) {
+    g.hand.Then(WhenActive([&found, &action](QWidget* modal) {
         auto* dialog = qobject_cast<TemplateDialog*>(modal);
         found = dialog != nullptr;
-        // Offscreen the keyboard stays with the game's window unless the dialog is made active.
         if (found)
-            QApplication::setActiveWindow(dialog);
-        if (found && QTest::qWaitForWindowActive(dialog))
             action(*dialog);
-        // One the action left open, having failed half-way, is closed rather than left to hang.
-        if (modal->isVisible())
-            modal->close();
-    });
+    }));
     g.view.OnCommand(ID_GAME_SETTINGS);
     return found;
 }
@@ -143,14 +124,14 @@ void Step(ShownGame& g, const QString& step) {
     if (step == "ok" || step == "cancel" || step == "esc" || step == "pick") {
         RunSettings(g, [step](TemplateDialog& d) {
             if (step == "pick") {
-                PickWithMouse(Child<QComboBox>(&d, "IDC_TOTAL_COMBO"), "39");
-                PickWithMouse(Child<QComboBox>(&d, "IDC_MAXTAKE_COMBO"), "7");
-                QTest::mouseClick(Child<QRadioButton>(&d, "IDC_SECOND_RADIO"), Qt::LeftButton);
+                PickWithMouse(d.findChild<QComboBox*>("IDC_TOTAL_COMBO"), "39");
+                PickWithMouse(d.findChild<QComboBox*>("IDC_MAXTAKE_COMBO"), "7");
+                QTest::mouseClick(d.findChild<QRadioButton*>("IDC_SECOND_RADIO"), Qt::LeftButton);
             }
             if (step == "esc")
                 QTest::keyClick(&d, Qt::Key_Escape);
             else
-                QTest::mouseClick(Child<QPushButton>(&d, step == "cancel" ? "IDCANCEL" : "IDOK"),
+                QTest::mouseClick(d.findChild<QPushButton*>(step == "cancel" ? "IDCANCEL" : "IDOK"),
                                   Qt::LeftButton);
         });
     } else if (step.startsWith("set:")) {
@@ -497,17 +478,17 @@ private slots:
     void settingsDialogOpensAsItsTemplateSays() {
         ShownGame g;
         QVERIFY(RunSettings(g, [](TemplateDialog& d) {
-            auto* totals = Child<QComboBox>(&d, "IDC_TOTAL_COMBO");
-            auto* takes = Child<QComboBox>(&d, "IDC_MAXTAKE_COMBO");
+            auto* totals = d.findChild<QComboBox*>("IDC_TOTAL_COMBO");
+            auto* takes = d.findChild<QComboBox*>("IDC_MAXTAKE_COMBO");
             QCOMPARE(d.windowTitle(), QString::fromUtf8("Общи настройки"));
             QVERIFY(!(d.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
             QCOMPARE(Entries(totals), QString("21 23 25 27 29 31 33 35 37 39").split(' '));
             QCOMPARE(Entries(takes), QString("2 3 4 5 6 7").split(' '));
             QCOMPARE(totals->currentText() + takes->currentText(), QString("214"));
-            QVERIFY(Child<QRadioButton>(&d, "IDC_FIRST_RADIO")->isChecked());
+            QVERIFY(d.findChild<QRadioButton*>("IDC_FIRST_RADIO")->isChecked());
             QCOMPARE(d.findChild<QGroupBox*>()->title(), QString::fromUtf8("Влез в играта"));
             totals->setFocus(); // OK stays the default button wherever the focus is
-            QVERIFY(Child<QPushButton>(&d, "IDOK")->isDefault());
+            QVERIFY(d.findChild<QPushButton*>("IDOK")->isDefault());
             QCOMPARE(totals->height(), totals->sizeHint().height());
             QTest::keyClick(&d, Qt::Key_Escape);
             QVERIFY(d.Ended() && d.Result() == IDCANCEL);
@@ -540,10 +521,10 @@ private slots:
         QString rounds;
         QVERIFY(RunSettings(g, [&](TemplateDialog& d) {
             rounds = TabRound();
-            QTest::mouseClick(Child<QRadioButton>(&d, "IDC_SECOND_RADIO"), Qt::LeftButton);
-            Child<QPushButton>(&d, "IDOK")->setFocus();
+            QTest::mouseClick(d.findChild<QRadioButton*>("IDC_SECOND_RADIO"), Qt::LeftButton);
+            d.findChild<QPushButton*>("IDOK")->setFocus();
             rounds += " / " + TabRound();
-            Child<QPushButton>(&d, "IDCANCEL")->click();
+            d.findChild<QPushButton*>("IDCANCEL")->click();
         }));
         QCOMPARE(rounds, "IDOK IDCANCEL IDC_TOTAL_COMBO IDC_MAXTAKE_COMBO IDC_FIRST_RADIO IDOK "
                          "IDCANCEL / IDOK IDCANCEL IDC_TOTAL_COMBO IDC_MAXTAKE_COMBO "

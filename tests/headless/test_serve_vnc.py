@@ -4,18 +4,7 @@ account only (a socket of its own, or a loopback port when asked for) and only w
 password, the X display closed to other accounts, a desktop whose window manager shows every
 caption, and nothing of the run left, however it ends. Each run has a scratch home.
 Usage: test_serve_vnc.py SERVE-VNC PROGRAM"""
-import os
-import re
-import stat
-import select
-import signal
-import socket
-import struct
-import subprocess
-import sys
-import tempfile
-import time
-import unittest
+import os, re, select, signal, socket, stat, struct, subprocess, sys, tempfile, time, unittest
 
 SERVE_VNC, PROGRAM = sys.argv.pop(1), sys.argv.pop(1)
 # Another account on the same computer.
@@ -29,17 +18,19 @@ def free_port():
         return s.getsockname()[1]
 
 
+def proc_stat(pid):
+    """The fields of /proc/PID/stat from the state on, after the command's name in parentheses;
+    None once the process is gone."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()
+    except (FileNotFoundError, ProcessLookupError):
+        return None
+
+
 def children(pid):
-    found = []
-    for entry in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{entry}/stat") as stat:
-                # The parent's id follows the state, after the command's name in parentheses.
-                if int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
-                    found.append(int(entry))
-        except (FileNotFoundError, ProcessLookupError):  # ended meanwhile
-            pass
-    return found
+    return [int(entry) for entry in filter(str.isdigit, os.listdir("/proc"))
+            if (fields := proc_stat(entry)) and int(fields[1]) == pid]
 
 
 def process_file(pid, name):
@@ -48,11 +39,16 @@ def process_file(pid, name):
 
 
 def alive(pid):
-    try:
-        with open(f"/proc/{pid}/stat") as stat:
-            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
-    except FileNotFoundError:
-        return False
+    fields = proc_stat(pid)
+    return fields is not None and fields[0] != "Z"
+
+
+def until(check, timeout, pause=0.1):
+    """Asks again until the answer is true or the time is up; the last answer."""
+    deadline = time.monotonic() + timeout
+    while not (answer := check()) and time.monotonic() < deadline:
+        time.sleep(pause)
+    return answer
 
 
 def scratch_env(home, port):
@@ -183,18 +179,18 @@ class Run:
 
     def wait_for_processes(self):
         """The run's parts by name: the server, the window manager, the bus and the game."""
-        deadline = time.monotonic() + 30
-        while time.monotonic() < deadline:
+        def parts():
             names = {}
             for pid in filter(alive, children(self.script)):
                 try:
                     names[process_file(pid, "cmdline")[0]] = pid
                 except (OSError, IndexError):  # ended, or between fork and exec
                     pass
-            if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys():
-                return names
-            time.sleep(0.1)
-        raise AssertionError("the server, the window manager, the bus and the game did not all start")
+            return names if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys() else None
+        names = until(parts, 30)
+        if names is None:
+            raise AssertionError("the server, the window manager, the bus and the game did not all start")
+        return names
 
     def xdotool(self, *args):
         return self.x_client(["xdotool", *args]).stdout.decode().strip()
@@ -202,19 +198,15 @@ class Run:
     def caption(self, name):
         """The top of the frame the window manager put round the window titled so, in pixels."""
         # A window that closes while xdotool walks the tree ends its search with nothing.
-        deadline = time.monotonic() + 30
-        window = ""
-        while not window and time.monotonic() < deadline:
-            window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
+        window = until(lambda: self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$"),
+                       30, pause=0)
         extents = self.x_client(["xprop", "-id", window.split()[0], "_NET_FRAME_EXTENTS"])
         return int(extents.stdout.decode().split("=")[1].split(",")[2])
 
     def x_client(self, args, as_nobody=False):
-        env = [f"DISPLAY={self.env['DISPLAY']}"]
-        if not as_nobody:
-            env.append(f"XAUTHORITY={self.env['XAUTHORITY']}")
-        prefix = NOBODY if as_nobody else ["env"]
-        return subprocess.run(prefix + env + args, capture_output=True, timeout=60)
+        prefix = NOBODY if as_nobody else ["env", f"XAUTHORITY={self.env['XAUTHORITY']}"]
+        return subprocess.run(prefix + [f"DISPLAY={self.env['DISPLAY']}"] + args, capture_output=True,
+                              timeout=60)
 
     def wait(self, timeout=30):
         self.proc.communicate(timeout=timeout)
@@ -242,11 +234,9 @@ def tree(folder):
 
 def gone(test, pids, paths, timeout=10):
     """Waits until no process and no path is left, then says which still are."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline and (any(map(alive, pids)) or any(map(os.path.lexists, paths))):
-        time.sleep(0.1)
-    test.assertEqual([pid for pid in pids if alive(pid)] + list(filter(os.path.lexists, paths)), [],
-                     "still running or on disk")
+    left = lambda: [pid for pid in pids if alive(pid)] + list(filter(os.path.lexists, paths))
+    until(lambda: not left(), timeout)
+    test.assertEqual(left(), [], "still running or on disk")
 
 
 def inet_binds(trace):
