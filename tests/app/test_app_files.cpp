@@ -188,11 +188,12 @@ private slots:
                                    << "^zeltaro: най-много един файл, не 2\n";
         QTest::newRow("missing file") << QStringList{"missing"} << "" << 1 << "^$"
                                       << "^zeltaro: файлът „missing“ не може да бъде отворен: ";
-        QTest::newRow("FIFO") << QStringList() << "fifo" << 1 << "^$" << notAFile;
-        QTest::newRow("device") << QStringList() << "device" << 1 << "^$" << notAFile;
-        QTest::newRow("socket") << QStringList() << "socket" << 1 << "^$" << notAFile;
-        QTest::newRow("folder") << QStringList() << "folder" << 1 << "^$" << notAFile;
-        QTest::newRow("link to a FIFO") << QStringList() << "link to fifo" << 1 << "^$" << notAFile;
+        for (const auto& [tag, node] : {std::pair("FIFO", "fifo"),
+                                        {"device", "device"},
+                                        {"socket", "socket"},
+                                        {"folder", "folder"},
+                                        {"link to a FIFO", "link to fifo"}})
+            QTest::newRow(tag) << QStringList() << node << 1 << "^$" << notAFile;
         QTest::newRow("no display") << QStringList() << "" << 1 << "^$"
                                     << "^zeltaro: there is no display .*run zeltaro-vnc\n$";
     }

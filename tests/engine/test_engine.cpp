@@ -234,10 +234,9 @@ private slots:
     }
 
     // Every class and amount, out-of-range ones included, for every limit, from the table's rule
-    // and through the view's query: the worked rows
-    // exactly; class 3 with x = 1 always 1 / 4; elsewhere a legal take and a class of the same
-    // family where a rule covers x (x = M only in the family that M's parity plays in), and the
-    // earlier outputs left in place where none does.
+    // and through the view's query: the worked rows exactly; class 3 with x = 1 always 1 / 4;
+    // elsewhere a legal take and a class of the same family where a rule covers x (x = M only in
+    // the family that M's parity plays in), and the earlier outputs left in place where none does.
     void replyTable() {
         for (int m = 2; m <= 7; ++m) {
             for (int c = -1; c <= 6; ++c) {

@@ -38,13 +38,11 @@ struct ShownGame : TestGame<ViewWidget> {
     }
 
     void Click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(&widget, button, Qt::NoModifier, p);
+        QTest::mouseClick(&widget, button, {}, p);
     }
     // Through the window, which sees both presses as the desktop sends them: given the widget,
     // Qt Test would send the double-click alone.
-    void DoubleClick(QPoint p) {
-        QTest::mouseDClick(widget.windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
-    }
+    void DoubleClick(QPoint p) { QTest::mouseDClick(widget.windowHandle(), Qt::LeftButton, {}, p); }
     // The view painted afresh, whole.
     QImage Painted() { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -223,22 +221,15 @@ int FocusFrame(const QImage& with, const QImage& without) {
 
 // A change a screen reader is told of, as "what: name", and " / description" after a focus.
 QString Heard(QAccessibleEvent* event) {
-    const std::pair<QAccessible::Event, const char*> kinds[] = {
-        {QAccessible::NameChanged, "name: "},
-        {QAccessible::StateChanged, "state: "},
-        {QAccessible::Focus, "focus: "},
-        {QAccessible::ObjectCreated, "new: "}};
-    QString heard = "?";
-    for (const auto& [type, what] : kinds) {
-        if (event->type() == type)
-            heard = what;
-    }
+    const QMap<QAccessible::Event, QString> kinds = {{QAccessible::NameChanged, "name: "},
+                                                     {QAccessible::StateChanged, "state: "},
+                                                     {QAccessible::Focus, "focus: "},
+                                                     {QAccessible::ObjectCreated, "new: "}};
     QAccessibleInterface* part = event->accessibleInterface();
-    heard += part->text(QAccessible::Name);
+    const QString heard = kinds.value(event->type(), "?") + part->text(QAccessible::Name);
     const QString description = part->text(QAccessible::Description);
-    return event->type() == QAccessible::Focus && !description.isEmpty()
-               ? heard + " / " + description
-               : heard;
+    const bool told = event->type() == QAccessible::Focus && !description.isEmpty();
+    return told ? heard + " / " + description : heard;
 }
 
 // The view's parts as a screen reader reads them: name, and what its state says of an item.
@@ -353,10 +344,8 @@ private slots:
         g.widget.installEventFilter(&recorder);
         auto shown = [&g] {
             QCoreApplication::processEvents();
-            return g.widget.screen()
-                ->grabWindow(g.widget.winId())
-                .toImage()
-                .convertToFormat(QImage::Format_RGB32);
+            const QPixmap grabbed = g.widget.screen()->grabWindow(g.widget.winId());
+            return grabbed.toImage().convertToFormat(QImage::Format_RGB32);
         };
         g.Click(ToQPoint(ItemCentre(7)));
         QTRY_COMPARE(recorder.painted, QRegion(ToQRect(ItemRect(7))));
