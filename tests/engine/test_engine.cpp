@@ -2,7 +2,11 @@
 // table for every class, amount and limit, every game of every setting played out, the worked
 // games and the computer's answers move by move, the warning when nothing was taken, the
 // time-seeded random takes, what the marking step and Play take off the board and repaint, and
-// the keyboard's cursor: where the arrows lead, and Space and Enter taking as a click does.
+// the keyboard's cursor: where the arrows lead, and Space and Enter taking as a click does. Also
+// what both front ends' shells share: the commands' route and guard, and how a file joins the
+// recent-file list.
+#include "app/RecentFileRules.h"
+#include "frame/CommandRouter.h"
 #include "support/ExhaustiveWalk.h"
 #include "support/TestGame.h"
 
@@ -169,24 +173,31 @@ template <class Game, std::size_t N> void AddGames(const Game (&games)[N]) {
         QTest::newRow(games[i].name) << i;
 }
 
-// Plays each "take:..." of the script and tells what happened, in the script's own terms.
-QString PlayTakes(TestGame<>& g, const QString& script) {
-    QStringList plays;
-    for (const QString& play : script.split(' ')) {
-        if (!play.contains(':'))
-            continue;
-        const int draws = g.runtime.draws, remaining = g.view.m_nRemaining;
-        g.host.boxes.clear();
-        GameDriver::TakeItems(g.view, play.split(':')[0].toInt());
-        g.view.OnPlay();
-        plays << play.split(':')[0] + ":" + (g.runtime.draws != draws ? "r" : "") +
-                     (g.view.m_nRemaining == remaining ? "-"
-                                                       : QString::number(g.view.m_nComputerAsked));
-        for (const ShownBox& box : g.host.boxes)
-            plays << (box.type == MB_OK ? BoxName(box.caption, box.text) : "?");
-    }
-    return plays.join(' ');
+// Plays the take of a "take:..." and tells what happened, in the script's own terms.
+QString PlayTake(TestGame<>& g, const QString& play) {
+    const int draws = g.runtime.draws, remaining = g.view.m_nRemaining;
+    g.host.boxes.clear();
+    GameDriver::TakeItems(g.view, play.split(':')[0].toInt());
+    g.view.OnPlay();
+    QStringList told;
+    told << play.split(':')[0] + ":" + (g.runtime.draws != draws ? "r" : "") +
+                (g.view.m_nRemaining == remaining ? "-" : QString::number(g.view.m_nComputerAsked));
+    for (const ShownBox& box : g.host.boxes)
+        told << (box.type == MB_OK ? BoxName(box.caption, box.text) : "?");
+    return told.join(' ');
 }
+
+// A target that handles one command, enabled or not, and counts its runs.
+struct FakeTarget : CCmdTarget {
+    UINT nID;
+    bool bOn;
+    int nRuns = 0;
+    FakeTarget(UINT id, bool on) : nID(id), bOn(on) {}
+    bool OnCommand(UINT n) override { return n == nID && ++nRuns > 0; }
+    bool OnUpdateCommand(CCmdUI* pCmdUI) override {
+        return pCmdUI->m_nID == nID && (pCmdUI->Enable(bOn), true);
+    }
+};
 
 } // namespace
 
@@ -314,7 +325,7 @@ private slots:
             for (const QString& play : part.split(' ')) {
                 if (!play.contains(':'))
                     continue;
-                partPlays << PlayTakes(g, play);
+                partPlays << PlayTake(g, play);
                 classes << QString::number(view.m_nClass);
                 goals << QString::number(view.m_nGoal);
                 QVERIFY2(g.Valid(), g.trap.First().c_str());
@@ -426,6 +437,36 @@ private slots:
         QCOMPARE(QString::fromStdString(GameDriver::Removed(view)), QString(row.off));
         QCOMPARE(boxes.join(' '), QString(row.boxes));
         QCOMPARE(view.Cursor().Item(), row.cursor);
+    }
+
+    // The view is asked first; a disabled command and one that nobody handles never run.
+    void routeAndGuard() {
+        FakeTarget view(ID_GAME_PLAY, false), doc(ID_GAME_PLAY, true), frame(ID_APP_EXIT, true);
+        CCommandRouter router;
+        router.SetTargets(&view, &doc, &frame, nullptr);
+        QVERIFY(!router.Issue(ID_GAME_PLAY) && router.Issue(ID_APP_EXIT));
+        QVERIFY(!router.Query(ID_GAME_START).m_bEnabled && !router.Issue(ID_GAME_START));
+        QCOMPARE(view.nRuns + doc.nRuns * 10 + frame.nRuns * 100, 100);
+    }
+
+    // Each row: the list before, newest first, the file saved, the list after.
+    void recentFiles() {
+        const char* const rows[][3] = {{"", "a", "a"},
+                                       {"ab", "c", "cab"},
+                                       {"abc", "b", "bac"},
+                                       {"abcd", "e", "eabc"},
+                                       {"abcd", "d", "dabc"}};
+        for (const auto& row : rows) {
+            std::vector<std::string> files;
+            for (const char* c = row[0]; *c != '\0'; ++c)
+                files.emplace_back(1, *c);
+            AddRecentFile(files, row[1], kRecentFileCount);
+            std::string after;
+            for (const std::string& file : files)
+                after += file;
+            QCOMPARE(after, std::string(row[2]));
+        }
+        QCOMPARE(RecentFileEntry(4), std::string("File4"));
     }
 };
 

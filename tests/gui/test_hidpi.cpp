@@ -3,7 +3,7 @@
 #include "frame/qt/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/ToolBar.h"
-#include "support/TestGame.h"
+#include "support/Screen.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -80,9 +80,8 @@ private slots:
     void discsStayRoundAtTwiceTheirPlace() {
         const QImage image = m_widget.grab().toImage();
         for (int k = 1; k <= m_view.m_nTotal; ++k) {
-            const CRect r = ItemRect(k);
-            const QRect square(r.left * kRatio, r.top * kRatio, r.Width() * kRatio,
-                               r.Height() * kRatio);
+            const QRect item = ToQRect(ItemRect(k));
+            const QRect square(item.topLeft() * kRatio, item.size() * kRatio);
             const Pixels p = Measure(image, square);
             QCOMPARE(p.grey.left() + p.grey.right(), square.left() + square.right());
             QCOMPARE(p.grey.top() + p.grey.bottom(), square.top() + square.bottom());

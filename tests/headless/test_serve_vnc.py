@@ -82,12 +82,10 @@ class Rfb:
     """A VNC client of the protocol's version 3.8, just enough to log in and read the screen."""
 
     def __init__(self, address):
-        if isinstance(address, int):
-            self.sock = socket.create_connection(("127.0.0.1", address), timeout=30)
-        else:
-            self.sock = socket.socket(socket.AF_UNIX)
-            self.sock.settimeout(30)
-            self.sock.connect(address)
+        port = isinstance(address, int)
+        self.sock = socket.socket(socket.AF_INET if port else socket.AF_UNIX)
+        self.sock.settimeout(30)
+        self.sock.connect(("127.0.0.1", address) if port else address)
 
     def read(self, n):
         data = b""
@@ -347,14 +345,11 @@ class ServedGame(unittest.TestCase):
             "closed from its menu": (lambda run: run.xdotool(
                 "search", "--sync", "--onlyvisible", "--name", "Zeltaro", "sleep", "0.5", "key",
                 "alt", "sleep", "0.3", "key", "Down", "Up", "Return"), free_port()),
-            "SIGTERM to the launcher alone": (kill("launcher", signal.SIGTERM), None),
-            "SIGHUP to the launcher alone": (kill("launcher", signal.SIGHUP), None),
-            "SIGINT to the launcher alone": (kill("launcher", signal.SIGINT), None),
-            "SIGKILL to the launcher": (kill("launcher"), None),
-            "SIGKILL to the server": (kill("Xvnc"), None),
-            "SIGKILL to the window manager": (kill("openbox"), None),
-            "SIGKILL to the bus": (kill("dbus-daemon"), None),
-            "SIGKILL to the game": (kill(PROGRAM), None),
+            **{f"{sig.name} to the launcher alone": (kill("launcher", sig), None)
+               for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT)},
+            **{f"SIGKILL to the {name}": (kill(part), None) for name, part in (
+                ("launcher", "launcher"), ("server", "Xvnc"), ("window manager", "openbox"),
+                ("bus", "dbus-daemon"), ("game", PROGRAM))},
         }
         for name, (end, port) in ends.items():
             with self.subTest(name):

@@ -46,15 +46,13 @@ protected:
     }
 
 private:
-    static void Ok(QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); }
-
     void Answer(QWidget* w) {
         if (!m_replies.empty()) {
             const Reply reply = std::move(m_replies.front());
             m_replies.pop_front();
             reply(w);
-        } else if (okBoxes && qobject_cast<QMessageBox*>(w) != nullptr) {
-            Ok(w);
+        } else if (auto* box = qobject_cast<QMessageBox*>(w); okBoxes && box != nullptr) {
+            box->button(QMessageBox::Ok)->click();
         } else {
             unexpected << w->windowTitle();
             w->close();
