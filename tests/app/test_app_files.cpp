@@ -51,15 +51,16 @@ QString Identity(const QString& path) {
 // Ends the run with a failure, instead of letting it hang, if the start-up it guards blocks.
 struct Watchdog {
     Watchdog() {
-        std::signal(SIGALRM, [](int) {
-            // On standard output, with Qt Test's log: standard error may be captured.
-            const char message[] = "FAIL!  : blocked: start-up with the settings file\n";
-            [[maybe_unused]] const ssize_t written = ::write(1, message, sizeof message - 1);
-            std::abort();
-        });
+        std::signal(SIGALRM, Bark);
         ::alarm(20);
     }
     ~Watchdog() { ::alarm(0); }
+    static void Bark(int /*signal*/) {
+        // On standard output, with Qt Test's log: standard error may be captured.
+        const char message[] = "FAIL!  : blocked: start-up with the settings file\n";
+        [[maybe_unused]] const ssize_t written = ::write(1, message, sizeof message - 1);
+        std::abort();
+    }
 };
 
 // What this process writes to standard error while it lives; Qt Test logs its own messages on
@@ -201,7 +202,6 @@ private slots:
     // Save asks for a name, offering no file type or extension of the program's own, and writes
     // an empty file whatever the game; a path it cannot write is reported and changes nothing.
     void saveWritesAnEmptyFileOrSaysWhyNot() {
-        QFile::remove(m_settings);
         RunningApp run;
         QVERIFY(run.Start());
         ModalHand hand;
@@ -235,9 +235,9 @@ private slots:
         save(path);
         QCOMPARE(Contents(path), QByteArray());
         QCOMPARE(run.frame->windowTitle(), QString("zeltaro-save - Zeltaro"));
-        QCOMPARE(
-            RecentFiles(m_settings),
-            (QStringList{path, m_work.filePath("c"), m_work.filePath("d"), m_work.filePath("b")}));
+        const QStringList latest{path, m_work.filePath("c"), m_work.filePath("d"),
+                                 m_work.filePath("b")};
+        QCOMPARE(RecentFiles(m_settings), latest);
         hand.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         run.PressKey(ID_FILE_SAVE);
         QCOMPARE(run.frame->windowTitle(), QString("zeltaro-save - Zeltaro"));

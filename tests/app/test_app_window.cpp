@@ -172,17 +172,15 @@ private slots:
         QVERIFY(hand.Done() && hand.unexpected.isEmpty());
     }
 
-    // Games played only through keys, toolbar buttons, menu items and clicks on the board, or with
-    // the keyboard alone: with the defaults the computer has the winning line and wins whatever
-    // the player takes; in modes 1 and 4 the player always takes what the computer expects, and
-    // wins.
+    // Games played only through keys, toolbar buttons, menu items and clicks on the board, or
+    // with the keyboard alone: with the defaults the computer holds the winning line and wins
+    // whatever the player takes; in modes 1 and 4 the player takes what it expects, and wins.
     void wholeGames_data() {
         // settings: N, M, the order and the mode Start gives; none for the defaults.
-        // play: "draws:takes:routes": the computer's random takes in the order drawn; the player's
-        // takes, one digit a turn, over again from the first when they run out; the route of each
-        // command in turn (K its key, T its toolbar button, M its menu item), the last one kept, or
-        // A for the keyboard alone: every command by its key, the settings, the items and the
-        // verdict's OK too.
+        // play: "draws:takes:routes": the computer's random takes in the order drawn; the
+        // player's takes, one digit a turn, over again from the first when they run out; the
+        // route of each command in turn (K its key, T its toolbar button, M its menu item), the
+        // last one kept, or A for the keyboard alone: the commands, settings, items and verdict.
         // playerHeld: what the player holds at the end; -1 for a lost game, whatever it holds.
         QTest::addColumn<QList<int>>("settings");
         QTest::addColumn<QString>("play");
@@ -204,7 +202,6 @@ private slots:
         QFETCH(QList<int>, settings);
         QFETCH(QString, play);
         QFETCH(int, playerHeld);
-        // Each command in turn goes by its route, the last one repeated.
         const QString draws = play.section(':', 0, 0), takes = play.section(':', 1, 1),
                       routes = play.section(':', 2, 2);
         const bool keysAlone = routes == "A";

@@ -95,8 +95,7 @@ private slots:
     // The texts above the board cover twice the extent, drawn at the screen's own resolution:
     // half as many half-tone edge pixels for their ink as when blown up.
     void textsKeepTheirProportions() {
-        QImage plain(m_widget.size(), QImage::Format_RGB32);
-        plain.setDevicePixelRatio(1);
+        QImage plain(m_widget.size(), QImage::Format_RGB32); // one device pixel to the pixel
         m_widget.render(&plain);
         const QImage dense = m_widget.grab().toImage();
         const Pixels one = Measure(plain, QRect(0, 0, 640, 60));

@@ -108,8 +108,7 @@ void PickWithMouse(QComboBox* box, const QString& text) {
     // A release too soon after the list opens counts as the end of the opening click.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     const QModelIndex index = list->model()->index(box->findText(text), 0);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list->visualRect(index).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
 // Runs one step of a script: the settings dialog closed by OK, Cancel or Escape untouched,
@@ -304,8 +303,6 @@ private slots:
 
     // Each script from launch, with the invariants after each step.
     void eachStepLeaves() {
-        QFETCH(QString, offered);
-        QFETCH(QString, settings);
         ShownGame g;
         for (const QString& step : QString(QTest::currentDataTag()).split(' ')) {
             if (step != "launch")
@@ -317,10 +314,10 @@ private slots:
             if (IsEnabled(g.view, command.nID))
                 commands << command.name;
         }
-        QCOMPARE(commands.join(' '), offered);
-        QCOMPARE(QString::asprintf("%d %d %d %d", g.view.m_nTotal, g.view.m_nMaxTake,
-                                   g.view.m_nOrder, g.view.m_nTurn),
-                 settings);
+        QTEST(commands.join(' '), "offered");
+        QTEST(QString::asprintf("%d %d %d %d", g.view.m_nTotal, g.view.m_nMaxTake, g.view.m_nOrder,
+                                g.view.m_nTurn),
+              "settings");
         QTEST(QString::fromStdString(GameDriver::Removed(g.view)), "removed");
         QTEST(g.boxes.join(' '), "boxes");
         QTEST(Picture(g), "picture");
@@ -402,13 +399,12 @@ private slots:
     // The mouse player's picture does not change, with the focus or without it, until an
     // arrow key frames the cursor's square: a dotted frame one pixel wide, and nothing else.
     void keyboardCursorIsDrawnAfterAnArrowOnly() {
-        QFETCH(int, frame);
         ShownGame g;
         for (const QString& step : QString(QTest::currentDataTag()).split(' '))
             Step(g, step);
         const QImage with = g.Painted();
         g.widget.clearFocus();
-        QCOMPARE(FocusFrame(with, g.Painted()), frame);
+        QTEST(FocusFrame(with, g.Painted()), "frame");
     }
 
     // The texts as painted and every item with its number and place are read; each change is
@@ -495,10 +491,9 @@ private slots:
     // that shows it to the system's font substitution.
     void dialogsAskForTheirTemplatesFonts() {
         QFETCH(UINT, nIDTemplate);
-        QFETCH(QString, face);
         CDialog dialog(nIDTemplate);
         const TemplateDialog window(*FindDialogTemplate(nIDTemplate), dialog, QIcon());
-        QCOMPARE(window.font().family(), face);
+        QTEST(window.font().family(), "face");
         QCOMPARE(window.font().pointSize(), 10);
         QCOMPARE(QFontInfo(window.font()).pointSize(), 10);
     }

@@ -58,9 +58,8 @@ def scratch_env(home, port):
     with open(os.path.join(opener, "xdg-open"), "w") as f:
         f.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n")
     os.chmod(os.path.join(opener, "xdg-open"), 0o755)
-    env = {"PATH": f"{opener}:{os.environ['PATH']}", "HOME": home, "LANG": "C.UTF-8"}
-    for name in ("CONFIG", "DATA", "CACHE", "STATE"):
-        env[f"XDG_{name}_HOME"] = os.path.join(home, name.lower())
+    env = {"PATH": f"{opener}:{os.environ['PATH']}", "HOME": home, "LANG": "C.UTF-8",
+           **{f"XDG_{name}_HOME": os.path.join(home, name.lower()) for name in ("CONFIG", "DATA", "CACHE", "STATE")}}
     # The suite's runtime folder, where it has one: a socket's path must stay short.
     env["XDG_RUNTIME_DIR"] = os.environ.get("XDG_RUNTIME_DIR") or os.path.join(home, "runtime")
     os.makedirs(env["XDG_RUNTIME_DIR"], 0o700, exist_ok=True)
@@ -127,9 +126,6 @@ class Rfb:
                 pixels[start:start + w * 4] = self.read(w * 4)
         return width, height, pixels
 
-    def close(self):
-        self.sock.close()
-
 
 class Run:
     """scripts/serve-vnc with the game, in a session of its own as a terminal would start it;
@@ -139,7 +135,6 @@ class Run:
     def __init__(self, port=None, traced=False):
         self.home = tempfile.TemporaryDirectory()
         self.trace = tempfile.mktemp()
-        self.port = port
         env = scratch_env(self.home.name, port)
         self.home_before = tree(self.home.name)
         tracer = ["strace", "-f", "-qq", "--seccomp-bpf", "-e", "trace=bind", "-o", self.trace]
@@ -156,9 +151,8 @@ class Run:
         except BaseException:
             self.kill()
             raise
-        self.server, self.game = self.parts["Xvnc"], self.parts[PROGRAM]
-        self.env = dict(item.split("=", 1) for item in process_file(self.game, "environ"))
-        args = process_file(self.server, "cmdline")
+        self.env = dict(item.split("=", 1) for item in process_file(self.parts[PROGRAM], "environ"))
+        args = process_file(self.parts["Xvnc"], "cmdline")
         self.private_files = [args[i + 1] for i, arg in enumerate(args)
                               if arg in ("-PasswordFile", "-auth")]
         self.private = os.path.dirname(self.private_files[0])
@@ -186,8 +180,7 @@ class Run:
                     pass
             return names if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys() else None
         names = until(parts, 30)
-        if names is None:
-            raise AssertionError("the server, the window manager, the bus and the game did not all start")
+        assert names, "the server, the window manager, the bus and the game did not all start"
         return names
 
     def xdotool(self, *args):
@@ -273,7 +266,7 @@ class ServedGame(unittest.TestCase):
                 self.assertNotIn(SECURITY_NONE, types)
                 self.assertIn(SECURITY_VNC_AUTH, types)
                 self.assertFalse(rfb.log_in("wrong"))
-                rfb.close()
+                rfb.sock.close()
 
                 # With the password, the screen shows the game's window: its light face in the
                 # middle, where the window manager places it, on the server's black.
@@ -283,7 +276,7 @@ class ServedGame(unittest.TestCase):
                     rfb.security_types()
                     self.assertTrue(rfb.log_in(run.password))
                     width, _, pixels = rfb.screen()
-                    rfb.close()
+                    rfb.sock.close()
                     light = sum(1 for y in range(250, 550, 10) for x in range(250, 550, 10)
                                 if min(pixels[(y * width + x) * 4:(y * width + x) * 4 + 3]) > 200)
                     if light > 450 or time.monotonic() > deadline:

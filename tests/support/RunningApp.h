@@ -24,7 +24,6 @@ inline QStringList MenuTable() {
     return texts;
 }
 
-// A shell that records what it is asked to open.
 class RecordingShell final : public IShell {
 public:
     bool Open(const std::string& path) override {
@@ -35,7 +34,6 @@ public:
     bool answer = true;
 };
 
-// How the player issues a command.
 enum class Route { Key, Toolbar, Menu };
 
 // The program as started from the command line, with its window up and active.
@@ -89,7 +87,6 @@ public:
             ChooseFromMenu(nID);
     }
 
-    // Clicks item k on the board.
     void ClickItem(int k) const {
         QTest::mouseClick(frame->ViewWindow(), Qt::LeftButton, {}, ToQPoint(ItemCentre(k)));
     }
