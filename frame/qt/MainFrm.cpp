@@ -4,6 +4,7 @@
 
 #include "KeyboardLocks.h"
 #include "frame/CommandTables.h"
+#include "platform/qt/QtApplication.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/Menu.h"
 #include "resources/StringTable.h"
@@ -128,7 +129,9 @@ QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     action->setShortcutContext(Qt::WindowShortcut);
     // Added to the window itself, its key works whether or not a bar shows it.
     addAction(action);
-    connect(action, &QAction::triggered, this, [this, nID] { OnCommandIssued(nID); });
+    connect(action, &QAction::triggered, this, [this, nID] {
+        QtApplication::RunCommand(this, [this, nID] { OnCommandIssued(nID); });
+    });
     m_actions[nID] = action;
     return action;
 }
