@@ -23,15 +23,20 @@ def start(*command):
 class ScreenReader(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        display = next(n for n in range(140, 240) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
-        os.environ["DISPLAY"] = f":{display}"
         os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp()
-        cls.procs = [start("Xvfb", f":{display}", "-nolisten", "tcp")]
+        # The server takes a free display itself: other suites pick theirs at the same time.
+        cls.procs = [start("Xvfb", "-displayfd", "1", "-nolisten", "tcp")]
+        os.environ["DISPLAY"] = ":" + cls.procs[0].stdout.readline().decode().strip()
         bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1")
         cls.procs.append(bus)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         cls.procs.append(start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately"))
-        time.sleep(1)  # the game comes after the accessibility bus, with no reader on yet
+        # The game comes once the accessibility bus is there, with no reader on yet.
+        from gi.repository import Gio, GLib
+        session, bus = Gio.bus_get_sync(Gio.BusType.SESSION), GLib.Variant("(s)", ["org.a11y.Bus"])
+        while not session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                    "org.freedesktop.DBus", "NameHasOwner", bus, None, 0, -1)[0]:
+            time.sleep(0.05)
         cls.procs.append(start(GAME))
         global pyatspi
         import pyatspi  # reads the bus's address from the environment
