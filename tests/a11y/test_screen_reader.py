@@ -155,5 +155,6 @@ class ScreenReader(unittest.TestCase):
                 self.find(then, pyatspi.ROLE_PUSH_BUTTON).queryAction().doAction(0)
                 self.wait(lambda: None if self.find(self.app, then_role) else True)
 
+
 if __name__ == "__main__":
     unittest.main(verbosity=2)
