@@ -25,7 +25,7 @@ public:
 
     // Compares the view with the last look and tells assistive technology what changed. With
     // bRetell the part with the focus is told again even when nothing in it changed.
-    void Refresh(bool bRetell = false);
+    void Refresh(bool bRetell);
     // Where the changes are told: to assistive technology, or to a test that listens instead.
     void SetListener(std::function<void(QAccessibleEvent*)> listener) {
         m_listener = std::move(listener);
