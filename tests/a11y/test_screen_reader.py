@@ -51,9 +51,9 @@ class ScreenReader(unittest.TestCase):
     @classmethod
     def focus_window(cls, name="Zeltaro"):  # there is no window manager to give the focus
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", name],
-                                capture_output=True, text=True).stdout.split()[-1]
+                                capture_output=True, text=True, timeout=10).stdout.split()[-1]
         start = len(cls.events)
-        subprocess.run(["xdotool", "windowfocus", "--sync", window])
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10)
         cls.wait(lambda: cls.focused(start) or None, 3)
 
     @classmethod
