@@ -26,6 +26,7 @@ class ScreenReader(unittest.TestCase):
         os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp()
         # The server takes a free display itself: other suites pick theirs at the same time.
         cls.procs = [start("Xvfb", "-displayfd", "1", "-nolisten", "tcp")]
+        cls.addClassCleanup(cls.stop)
         os.environ["DISPLAY"] = ":" + cls.procs[0].stdout.readline().decode().strip()
         bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1")
         cls.procs.append(bus)
@@ -62,7 +63,7 @@ class ScreenReader(unittest.TestCase):
                 if e.type == "object:state-changed:focused" and e.detail1 == 1]
 
     @classmethod
-    def tearDownClass(cls):
+    def stop(cls):  # also when the set-up itself fails
         for proc in reversed(cls.procs):
             os.killpg(proc.pid, signal.SIGTERM)  # Xvfb takes its lock file with it
             proc.wait()
