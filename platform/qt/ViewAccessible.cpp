@@ -212,13 +212,13 @@ void ViewAccessible::TellChanges(const CAccessibleChild& before,
     }
 }
 
-// A part with the focus that has new words is renewed: the identity before last goes, the last
-// one is left behind, and the focus comes to a new one.
+// A part that keeps the focus is told again with new words, or when asked to be, under a new
+// identity: the one before last goes, the last is left behind, and the focus comes to the new.
 void ViewAccessible::TellFocus(const std::vector<CAccessibleChild>& now, bool bRetell) {
     const CAccessibleChild* after = Focused(now);
-    const CAccessibleChild* before = Focused(m_seen);
     if (after == nullptr)
         return;
+    const CAccessibleChild* before = Focused(m_seen);
     if (before != nullptr && before->nKey == after->nKey) {
         if (before->name == after->name && before->description == after->description && !bRetell)
             return;
