@@ -216,9 +216,14 @@ void ViewAccessible::TellChanges(const CAccessibleChild& before,
 // identity: the one before last goes, the last is left behind, and the focus comes to the new.
 void ViewAccessible::TellFocus(const std::vector<CAccessibleChild>& now, bool bRetell) {
     const CAccessibleChild* after = Focused(now);
-    if (after == nullptr)
-        return;
     const CAccessibleChild* before = Focused(m_seen);
+    if (after == nullptr) {
+        // The focus leaves the items for the board itself, as at New game: the board is told
+        // with its news. While a box is open the board has no focus, and is told when it is back.
+        if (before != nullptr && widget()->hasFocus())
+            Tell(QAccessibleEvent(widget(), QAccessible::Focus));
+        return;
+    }
     if (before != nullptr && before->nKey == after->nKey) {
         if (before->name == after->name && before->description == after->description && !bRetell)
             return;
