@@ -66,12 +66,12 @@ bool CZeltaroApp::ProcessShellCommand(const std::vector<std::wstring>& arguments
 }
 
 bool CZeltaroApp::CreateMainWindow() {
-    m_pDocument = std::make_unique<CZeltaroDoc>();
     m_pMainWnd = std::make_unique<CMainFrame>();
     if (!m_pMainWnd->Create()) {
         ReportStartError("главният прозорец не може да бъде създаден");
         return false;
     }
+    m_pDocument = std::make_unique<CZeltaroDoc>(m_pMainWnd->Handle());
     CMainFrame* frame = m_pMainWnd.get();
     CZeltaroDoc* doc = m_pDocument.get();
     doc->SetOnPathNameChanged([this, frame, doc] {

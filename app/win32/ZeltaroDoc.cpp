@@ -101,7 +101,6 @@ bool CZeltaroDoc::OnSaveDocument(const std::wstring& path, std::wstring* pError)
     return true;
 }
 
-// The box goes over the window that Save was asked from.
 void CZeltaroDoc::OnFileSave() {
     const std::wstring path = PromptSaveFileName();
     if (path.empty())
@@ -110,7 +109,7 @@ void CZeltaroDoc::OnFileSave() {
     if (OnSaveDocument(path, &error))
         SetPathName(FullPath(path));
     else
-        MessageBoxW(GetActiveWindow(), Widen(SaveFailedText(Narrow(path), Narrow(error))).c_str(),
+        MessageBoxW(m_hOwner, Widen(SaveFailedText(Narrow(path), Narrow(error))).c_str(),
                     Widen(FindString(AFX_IDS_APP_TITLE)).c_str(), MB_OK | MB_ICONWARNING);
 }
 
@@ -122,7 +121,7 @@ std::wstring CZeltaroDoc::PromptSaveFileName() const {
     const std::wstring title = Widen(kSaveAsCaption);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = GetActiveWindow();
+    ofn.hwndOwner = m_hOwner;
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrTitle = title.c_str();

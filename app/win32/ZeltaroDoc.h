@@ -11,6 +11,9 @@
 
 class CZeltaroDoc : public CCmdTarget {
 public:
+    // The Save dialog and its boxes go over the owner, the main window.
+    explicit CZeltaroDoc(HWND hOwner = nullptr) : m_hOwner(hOwner) {}
+
     // A new, unnamed document; the game is set up by the view, not here.
     bool OnNewDocument();
     // Checks that the file can be opened, and reads nothing from it. On failure the reason is
@@ -39,6 +42,7 @@ private:
     void SetPathName(const std::wstring& path);
     std::wstring PromptSaveFileName() const;
 
+    HWND m_hOwner;
     std::wstring m_strPathName;
     std::function<void()> m_onPathNameChanged;
 };
