@@ -44,18 +44,11 @@ struct CRect {
 constexpr int PS_SOLID = 0;
 
 // A pen for outlining shapes: style, width in pixels and colour.
-class CPen {
-public:
-    CPen(int nPenStyle, int nWidth, COLORREF crColor)
-        : m_nStyle(nPenStyle), m_nWidth(nWidth), m_crColor(crColor) {}
-    CPen() = default;
+struct CPen {
+    CPen(int nPenStyle, int nPenWidth, COLORREF crPenColor)
+        : nStyle(nPenStyle), nWidth(nPenWidth), crColor(crPenColor) {}
 
-    int Style() const { return m_nStyle; }
-    int Width() const { return m_nWidth; }
-    COLORREF Color() const { return m_crColor; }
-
-private:
-    int m_nStyle = PS_SOLID;
-    int m_nWidth = 1;
-    COLORREF m_crColor = RGB(0, 0, 0);
+    int nStyle;
+    int nWidth;
+    COLORREF crColor;
 };

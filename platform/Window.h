@@ -38,26 +38,34 @@ public:
     virtual int RunModal(CDialog& dialog) = 0;
     // By default a failed check reports where it failed and stops the program.
     virtual void AssertFailed(const char* expr, const char* file, int line);
+
+    // The host of a window that has none: nothing on screen to repaint, nobody to answer a box
+    // (OK) or a dialog (IDCANCEL).
+    static IWndHost& None();
 };
 
 class CWnd {
 public:
     virtual ~CWnd() = default;
 
-    void SetHost(IWndHost* pHost) { m_pHost = pHost; }
+    void SetHost(IWndHost* pHost) { m_pHost = pHost != nullptr ? pHost : &IWndHost::None(); }
     IWndHost* Host() const { return m_pHost; }
 
-    void Invalidate(bool bErase = true);
-    void InvalidateRect(const CRect* lpRect, bool bErase = true);
-    int MessageBox(const char* lpszText, const char* lpszCaption = nullptr, UINT nType = MB_OK);
+    void Invalidate(bool bErase = true) { m_pHost->InvalidateRect(nullptr, bErase); }
+    void InvalidateRect(const CRect* lpRect, bool bErase = true) {
+        m_pHost->InvalidateRect(lpRect, bErase);
+    }
+    int MessageBox(const char* lpszText, const char* lpszCaption = nullptr, UINT nType = MB_OK) {
+        return m_pHost->MessageBox(lpszText, lpszCaption != nullptr ? lpszCaption : "", nType);
+    }
 
 protected:
-    // Reports a failed check to the host; without one, reports it and stops.
-    void AssertFailed(const char* expr, const char* file, int line) const;
+    void AssertFailed(const char* expr, const char* file, int line) const {
+        m_pHost->AssertFailed(expr, file, line);
+    }
 
 private:
-    // Without a host there is nothing on screen to repaint and nobody to answer a box.
-    IWndHost* m_pHost = nullptr;
+    IWndHost* m_pHost = &IWndHost::None();
 };
 
 // Checks one of a window's invariants.
@@ -86,20 +94,16 @@ public:
     virtual void OnDraw(CDC* pDC) = 0;
     // The default handling of the left button: nothing beyond what the platform does itself.
     virtual void OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/) {}
-
-    // A key pressed while the view has the keyboard focus, by its virtual-key code.
-    virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
-    // The keyboard focus coming to the view and leaving it.
-    virtual void OnSetFocus() {}
-    virtual void OnKillFocus() {}
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) = 0;
+    virtual void OnSetFocus() = 0;
+    virtual void OnKillFocus() = 0;
     // A mouse button pressed on the view, before the click itself is handled.
-    virtual void OnMouseDown() {}
+    virtual void OnMouseDown() = 0;
 
-    // What assistive technology reads of the view itself.
-    virtual std::string GetAccessibleName() const { return {}; }
-    virtual std::string GetAccessibleDescription() const { return {}; }
-    // The parts of the picture that assistive technology reads, in reading order.
-    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const { return {}; }
-    // The default action of the part with this key: what pressing it does.
-    virtual void OnAccessibleAction(int /*nKey*/) {}
+    // What assistive technology reads of the view itself, and the parts of its picture in
+    // reading order; pressing the part with a key carries out its default action.
+    virtual std::string GetAccessibleName() const = 0;
+    virtual std::string GetAccessibleDescription() const = 0;
+    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const = 0;
+    virtual void OnAccessibleAction(int nKey) = 0;
 };

@@ -42,8 +42,8 @@ CPen* QtDC::SelectObject(CPen* pPen) {
 void QtDC::SelectStockObject(int nIndex) { m_nBrush = nIndex; }
 
 void QtDC::Ellipse(const CRect& rect) {
-    const int width = m_pPen != nullptr ? m_pPen->Width() : 1;
-    const COLORREF color = m_pPen != nullptr ? m_pPen->Color() : RGB(0, 0, 0);
+    const int width = m_pPen != nullptr ? m_pPen->nWidth : 1;
+    const COLORREF color = m_pPen != nullptr ? m_pPen->crColor : RGB(0, 0, 0);
     m_painter.setPen(QPen(ToQColor(color), width));
     m_painter.setBrush(StockBrushColor(m_nBrush));
     // The outline is centred on the path: inset it by half the pen so that the whole disc,

@@ -7,8 +7,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QAccessibleInterface;
 class ViewAccessible;
 
@@ -42,7 +40,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void customEvent(QEvent* event) override;
 
 private:
     // The view's client pixel under a pointer position.
