@@ -54,7 +54,7 @@ QComboBox* NewList(int nID, const DialogTemplate& tmpl, QRect& rect, QWidget* di
     const auto over = [at = rect.topLeft()](const QRect& r) {
         return r.left() <= at.x() && at.x() <= r.right() && r.bottom() < at.y();
     };
-    if (QLabel* above = Earlier<QLabel>(dialog, over))
+    if (auto* above = Earlier<QLabel>(dialog, over))
         above->setBuddy(box);
     for (const DialogInitRecord& record : tmpl.initData) {
         if (record.nIDC == nID && record.message == CB_ADDSTRING)
@@ -90,9 +90,9 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
     setFont(QFont(QString::fromUtf8(tmpl.fontName), tmpl.pointSize));
     // A dialog unit is a quarter of the font's average character width, measured the classic
     // way over the alphabet, and an eighth of its height.
-    const int average = fontMetrics().horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_unit = QPointF((average / 26 + 1) / 2 / 4.0, fontMetrics().height() / 8.0);
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int across = (fontMetrics().horizontalAdvance(alphabet) / 26 + 1) / 2;
+    m_unit = QPointF(across / 4.0, fontMetrics().height() / 8.0);
     // Without a system menu the caption has nothing on it; Escape still cancels.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint |
                    ((tmpl.style & WS_SYSMENU) != 0

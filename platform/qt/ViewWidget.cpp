@@ -38,10 +38,8 @@ ViewWidget::~ViewWidget() { m_view.SetHost(nullptr); }
 QSize ViewWidget::sizeHint() const { return QSize(640, 320); }
 
 void ViewWidget::InvalidateRect(const CRect* rect, bool /*bErase*/) {
-    if (rect == nullptr)
-        update();
-    else
-        update(QRect(rect->left, rect->top, rect->Width(), rect->Height()));
+    update(rect != nullptr ? QRect(rect->left, rect->top, rect->Width(), rect->Height())
+                           : this->rect());
     NotifyAccessible();
 }
 
@@ -154,15 +152,13 @@ QAccessibleInterface* ViewWidget::CreateAccessible(const QString& className, QOb
     auto* widget = qobject_cast<ViewWidget*>(object);
     if (widget == nullptr || className != QLatin1String(staticMetaObject.className()))
         return nullptr;
-    widget->m_pAccessible = new ViewAccessible(
-        widget, widget->m_view, [widget](int nKey) { widget->PressAccessible(nKey); });
+    // A part pressed by assistive technology is a click that reached the view.
+    widget->m_pAccessible = new ViewAccessible(widget, widget->m_view, [widget](int nKey) {
+        widget->m_view.OnAccessibleAction(nKey);
+        widget->NotifyAccessible();
+        emit widget->clicked();
+    });
     return widget->m_pAccessible;
-}
-
-void ViewWidget::PressAccessible(int nKey) {
-    m_view.OnAccessibleAction(nKey);
-    NotifyAccessible();
-    emit clicked();
 }
 
 void ViewWidget::NotifyAccessible(bool bRetell) {
@@ -170,7 +166,7 @@ void ViewWidget::NotifyAccessible(bool bRetell) {
         return;
     m_bRetell = m_bRetell || bRetell;
     if (!m_bLookPending)
-        QMetaObject::invokeMethod(this, &ViewWidget::LookAgain, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "LookAgain", Qt::QueuedConnection);
     m_bLookPending = true;
 }
 
