@@ -29,9 +29,8 @@ struct CDataExchange {
     IDialogSite* m_pSite;
 };
 
-// A combo box's selected position.
+// A combo box's selected position; the checked button's in the radio group starting at nIDC.
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-// The position of the checked button in the radio group that starts with nIDC.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
 class CDialog : public CWnd {

@@ -19,7 +19,6 @@ struct CPoint {
 
     constexpr CPoint() = default;
     constexpr CPoint(int initX, int initY) : x(initX), y(initY) {}
-    constexpr bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
 };
 
 struct CRect {

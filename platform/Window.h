@@ -36,8 +36,7 @@ public:
     // By default a failed check reports where it failed and stops the program.
     virtual void AssertFailed(const char* expr, const char* file, int line);
 
-    // The host of a window that has none: nothing on screen to repaint, nobody to answer a box
-    // (OK) or a dialog (IDCANCEL).
+    // The host of a window without one: it shows nothing, and answers OK and IDCANCEL.
     static IWndHost& None();
 };
 
@@ -56,20 +55,15 @@ public:
         return m_pHost->MessageBox(lpszText, lpszCaption != nullptr ? lpszCaption : "", nType);
     }
 
-protected:
-    void AssertFailed(const char* expr, const char* file, int line) const {
-        m_pHost->AssertFailed(expr, file, line);
-    }
-
 private:
     IWndHost* m_pHost = &IWndHost::None();
 };
 
-// Checks one of a window's invariants.
+// Checks one of a window's invariants, inside its member functions.
 #define ZASSERT(expr)                                                                              \
     do {                                                                                           \
         if (!(expr))                                                                               \
-            AssertFailed(#expr, __FILE__, __LINE__);                                               \
+            Host()->AssertFailed(#expr, __FILE__, __LINE__);                                       \
     } while (false)
 
 // One part of a view's picture as assistive technology reads it.
