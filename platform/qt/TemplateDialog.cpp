@@ -28,10 +28,10 @@ QPoint ClientOrigin(const QWidget* pOwner) {
 // which shows the game as it was before the dialog. So each widget of the owner window repaints
 // that area once the caller has applied the dialog's choices (the window alone would not reach
 // the view, which paints all of its own area); the rest waits for its next repaint.
-void RepaintWhereItLay(QWidget* pOwner, const QRect& frame) {
-    const QList<QWidget*> widgets = pOwner->findChildren<QWidget*>() << pOwner;
+void RepaintWhereItLay(QWidget& owner, const QRect& frame) {
+    const QList<QWidget*> widgets = owner.findChildren<QWidget*>() << &owner;
     for (QWidget* widget : widgets) {
-        if (widget->window() == pOwner && widget->isVisible())
+        if (widget->window() == &owner && widget->isVisible())
             widget->update(QRect(widget->mapFromGlobal(frame.topLeft()), frame.size()));
     }
 }
@@ -120,12 +120,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
     }
 }
 
-int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
+int TemplateDialog::Run(CDialog& dialog, QWidget& owner) {
     const DialogTemplate* tmpl = FindDialogTemplate(dialog.TemplateID());
     if (tmpl == nullptr)
         return -1;
 
-    TemplateDialog window(*tmpl, dialog, QApplication::windowIcon(), pOwner);
+    TemplateDialog window(*tmpl, dialog, QApplication::windowIcon(), &owner);
     // The lists are filled by now, so the dialog's exchange can select in them.
     const bool bDefaultFocus = dialog.OnInitDialog();
     // A dialog may end itself while it initialises; then it is never shown.
@@ -133,7 +133,7 @@ int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
         if (bDefaultFocus)
             window.focusNextChild(); // the first tab stop
         window.exec();
-        RepaintWhereItLay(pOwner, window.frameGeometry());
+        RepaintWhereItLay(owner, window.frameGeometry());
     }
     return window.Result();
 }

@@ -25,7 +25,7 @@ public:
     // One modal run of the dialog over the owner window: builds the window from the dialog's
     // template, lets the dialog initialise and waits for it to end. IDCANCEL when the dialog
     // never ends itself; -1 when it has no template.
-    static int Run(CDialog& dialog, QWidget* pOwner);
+    static int Run(CDialog& dialog, QWidget& owner);
 
     // Whether the dialog has called EndDialog, and with which result.
     bool Ended() const { return m_result.has_value(); }

@@ -54,7 +54,7 @@ int ViewWidget::MessageBox(const std::string& text, const std::string& caption, 
     return IDOK;
 }
 
-int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, window()); }
+int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, *window()); }
 
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
