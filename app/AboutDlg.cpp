@@ -10,8 +10,6 @@
 CAboutDlg::CAboutDlg(IShell& shell, std::vector<std::string> shippedFolders)
     : CDialog(IDD_ABOUTBOX), m_shell(shell), m_shippedFolders(std::move(shippedFolders)) {}
 
-void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
-
 bool CAboutDlg::OnCommand(UINT nID) {
     if (nID == static_cast<UINT>(IDC_RULES)) {
         OnRules();
@@ -19,8 +17,6 @@ bool CAboutDlg::OnCommand(UINT nID) {
     }
     return CDialog::OnCommand(nID);
 }
-
-void CAboutDlg::OnOK() { CDialog::OnOK(); }
 
 void CAboutDlg::OnRules() {
     // Whatever the desktop makes of the request is its own business: the box closes anyway.

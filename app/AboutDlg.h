@@ -14,7 +14,6 @@ public:
     CAboutDlg(IShell& shell, std::vector<std::string> shippedFolders);
 
     bool OnCommand(UINT nID) override;
-    void OnOK() override;
     // Asks the desktop to open the rules file and closes the box, whatever the desktop does.
     void OnRules();
 
@@ -23,9 +22,6 @@ public:
     // The file that Rules opens: the one in the current directory, else the copy that comes
     // with the program, else the bare name for the desktop to report.
     static std::string RulesFile(const std::vector<std::string>& shippedFolders);
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     IShell& m_shell;

@@ -1,28 +1,21 @@
 // Command routing and the enabling guard.
 #include "CommandRouter.h"
 
-bool CCommandRouter::OnCmdMsg(UINT nID) const {
-    for (CCmdTarget* target : m_targets) {
-        if (target != nullptr && target->OnCommand(nID))
-            return true;
-    }
-    return false;
-}
-
-bool CCommandRouter::RouteUpdate(CCmdUI* pCmdUI) const {
-    for (CCmdTarget* target : m_targets) {
-        if (target != nullptr && target->OnUpdateCommand(pCmdUI))
-            return true;
-    }
-    return false;
-}
+#include <algorithm>
 
 CCmdUI CCommandRouter::Query(UINT nID) const {
     CCmdUI state(nID);
-    if (!RouteUpdate(&state))
+    if (std::none_of(m_targets.begin(), m_targets.end(), [&state](CCmdTarget* target) {
+            return target != nullptr && target->OnUpdateCommand(&state);
+        }))
         state.Enable(false);
     return state;
 }
 
 // The game's handlers rely on never running while their command is disabled.
-bool CCommandRouter::Issue(UINT nID) const { return Query(nID).m_bEnabled && OnCmdMsg(nID); }
+bool CCommandRouter::Issue(UINT nID) const {
+    return Query(nID).m_bEnabled &&
+           std::any_of(m_targets.begin(), m_targets.end(), [nID](CCmdTarget* target) {
+               return target != nullptr && target->OnCommand(nID);
+           });
+}

@@ -4,6 +4,8 @@
 
 #include "resource.h"
 
+#include <string_view>
+
 namespace {
 
 struct StringEntry {
@@ -50,18 +52,14 @@ const StringEntry kStrings[] = {
 
 // The n-th line-separated field of s; empty when s has fewer fields.
 std::string Field(const char* s, int n) {
-    if (s == nullptr)
-        return {};
-    const std::string text(s);
-    std::string::size_type begin = 0;
-    for (int i = 0; i < n; ++i) {
-        begin = text.find('\n', begin);
-        if (begin == std::string::npos)
+    std::string_view rest = s != nullptr ? s : "";
+    for (; n > 0; --n) {
+        const std::string_view::size_type end = rest.find('\n');
+        if (end == std::string_view::npos)
             return {};
-        ++begin;
+        rest.remove_prefix(end + 1);
     }
-    const std::string::size_type end = text.find('\n', begin);
-    return text.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    return std::string(rest.substr(0, rest.find('\n')));
 }
 
 } // namespace
@@ -78,6 +76,4 @@ std::string PromptStatusText(UINT nID) { return Field(FindString(nID), 0); }
 
 std::string PromptTooltip(UINT nID) { return Field(FindString(nID), 1); }
 
-std::string DocTemplateField(UINT nID, DocField field) {
-    return Field(FindString(nID), static_cast<int>(field));
-}
+std::string DocTemplateWindowTitle(UINT nID) { return Field(FindString(nID), 0); }

@@ -14,14 +14,5 @@ const char* FindString(UINT nID);
 std::string PromptStatusText(UINT nID);
 std::string PromptTooltip(UINT nID);
 
-// One field of a document template string (fields are separated by line breaks).
-enum class DocField {
-    WindowTitle,
-    DocName,
-    FileNewName,
-    FilterName,
-    FilterExt,
-    RegFileTypeId,
-    RegFileTypeName
-};
-std::string DocTemplateField(UINT nID, DocField field);
+// The window's title: the first of the document template string's line-separated fields.
+std::string DocTemplateWindowTitle(UINT nID);

@@ -1,8 +1,6 @@
 // The keyboard's cursor on the board, in the board's own grid of rows of ten.
 #include "BoardCursor.h"
 
-#include "BoardLayout.h"
-
 #include <cstdlib>
 #include <utility>
 
@@ -23,15 +21,16 @@ int ClosestInRow(const CBoardCursor::Board& board, int row, int column) {
     return best;
 }
 
-} // namespace
-
-int CBoardCursor::FirstOnBoard(const Board& board) {
+// The lowest-numbered item on the board, 0 when there is none.
+int FirstOnBoard(const CBoardCursor::Board& board) {
     for (int k = 1; k <= board.nTotal; ++k) {
         if (board.Holds(k))
             return k;
     }
     return 0;
 }
+
+} // namespace
 
 int CBoardCursor::Neighbour(const Board& board, int k, Direction direction) {
     if (k < 1 || k > board.nTotal)
@@ -74,17 +73,15 @@ void CBoardCursor::Draw(CDC* pDC) const {
 
 // Repaints the squares where the drawn cursor appears or vanishes, and no others.
 void CBoardCursor::SetState(CWnd& wnd, int nItem, bool bShown, bool bFocus) {
-    const bool bWasDrawn = IsDrawn();
-    const int nWas = m_nItem;
+    const int nWasDrawn = IsDrawn() ? m_nItem : 0;
     m_nItem = nItem;
     m_bShown = bShown;
     m_bFocus = bFocus;
-    if (bWasDrawn && nWas != 0 && (!IsDrawn() || nWas != m_nItem)) {
-        const CRect square = ItemRect(nWas);
-        wnd.InvalidateRect(&square, true);
-    }
-    if (IsDrawn() && m_nItem != 0 && (!bWasDrawn || nWas != m_nItem)) {
-        const CRect square = ItemRect(m_nItem);
-        wnd.InvalidateRect(&square, true);
+    const int nDrawn = IsDrawn() ? m_nItem : 0;
+    for (const int k : {nWasDrawn, nDrawn}) {
+        if (k != 0 && nWasDrawn != nDrawn) {
+            const CRect square = ItemRect(k);
+            wnd.InvalidateRect(&square, true);
+        }
     }
 }

@@ -3,7 +3,7 @@
 // view hands it the items and the window to repaint, and makes the click itself.
 #pragma once
 
-#include "GameItem.h"
+#include "Board.h"
 #include "platform/Window.h"
 
 class CBoardCursor {
@@ -17,8 +17,6 @@ public:
         bool Holds(int k) const { return k >= 1 && k <= nTotal && pItems[k - 1].nTaken == 0; }
     };
 
-    // The lowest-numbered item on the board, 0 when there is none.
-    static int FirstOnBoard(const Board& board);
     // Where an arrow key leads from square k: the nearest item on the board that way along
     // the row, or in the nearest row that way that holds any, the one closest to k's column
     // (the left one of two as close). k itself where there is none: the cursor never wraps.

@@ -13,9 +13,13 @@ void CZeltaroView::ComputerOpening() {
         m_bFirstReply = true;
         m_bRandomPhase = true;
     } else if (m_nMode == kModeSecondComputerWins) {
-        ComputedOpening();
+        LeaveLosingCount(m_nComputerTake);
+        OpeningTake();
     } else if (m_nMode == kModeSecondPlayerWins) {
-        RandomOpening();
+        RandomTake();
+        m_nComputerAsked = m_nComputerTake;
+        OpeningTake();
+        m_bRandomPhase = true;
     }
 }
 
@@ -61,22 +65,12 @@ void CZeltaroView::LeaveLosingCount(int& nTake) {
     }
 }
 
-void CZeltaroView::ComputedOpening() {
-    LeaveLosingCount(m_nComputerTake);
+// Play waits for the player's first click.
+void CZeltaroView::OpeningTake() {
     m_nRemaining -= m_nComputerTake;
     m_bEnablePlay = false;
     MarkComputerTake();
     m_nTurn = kPlayerTurn;
-}
-
-void CZeltaroView::RandomOpening() {
-    RandomTake();
-    m_nComputerAsked = m_nComputerTake;
-    m_nRemaining -= m_nComputerTake;
-    m_bEnablePlay = false;
-    MarkComputerTake();
-    m_nTurn = kPlayerTurn;
-    m_bRandomPhase = true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -95,7 +89,7 @@ void CZeltaroView::ComputerMove() {
         break;
     case kModeFirstComputerWins:
     case kModeSecondComputerWins:
-        TableTake(m_nSelected);
+        m_nComputerTake = Query(m_nSelected);
         CarryOutTake(false);
         break;
     case kModeSecondPlayerWins:
@@ -118,7 +112,7 @@ void CZeltaroView::FirstAnswer() {
 
     const int sel = m_nSelected;
     if (sel > m_nGoal) {
-        TableTake(sel - m_nGoal);
+        m_nComputerTake = Query(sel - m_nGoal);
         CarryOutTake(true);
     } else if (sel < m_nGoal) {
         const int d = m_nGoal - sel;
@@ -147,7 +141,7 @@ void CZeltaroView::RandomPhaseAnswer() {
     else if (sel < m_nGoal)
         m_nComputerTake = m_nGoal - sel;
     else
-        TableTake(sel - m_nGoal);
+        m_nComputerTake = Query(sel - m_nGoal);
     CarryOutTake(true);
 }
 
@@ -155,7 +149,7 @@ void CZeltaroView::NormalAnswer() {
     if (Left() <= m_nMaxTake)
         EndgameTake();
     else
-        TableTake(m_nSelected);
+        m_nComputerTake = Query(m_nSelected);
     CarryOutTake(false);
 }
 
@@ -171,8 +165,6 @@ void CZeltaroView::RandomTake() {
     m_pRuntime->srand(static_cast<unsigned int>(m_pRuntime->time()));
     m_nComputerTake = m_pRuntime->rand() % m_nMaxTake + 1;
 }
-
-void CZeltaroView::TableTake(int x) { m_nComputerTake = Query(x); }
 
 // ---------------------------------------------------------------------------------------------
 // Carrying out a take
@@ -210,48 +202,42 @@ void CZeltaroView::MarkComputerTake() {
 // ---------------------------------------------------------------------------------------------
 // The reply table
 
+namespace {
+
+// One rule of the reply table: in its class it covers the amounts x of lo's parity from lo up
+// to hi, and replies sum - x, so that x and the reply always add up to sum. Where bOfM is set,
+// hi and sum are counted from M (hi -1 is M - 1).
+struct ReplyTableRule {
+    int nClass;
+    int lo;
+    int hi;
+    int sum;
+    int nNextClass;
+    bool bOfM;
+};
+
+constexpr ReplyTableRule kReplyTable[] = {
+    {CZeltaroView::kClassOddA, 1, 0, 1, CZeltaroView::kClassOddA, true},
+    {CZeltaroView::kClassOddA, 2, -1, 2, CZeltaroView::kClassOddB, true},
+    {CZeltaroView::kClassOddB, 1, 0, 1, CZeltaroView::kClassOddB, true},
+    {CZeltaroView::kClassOddB, 2, -1, 0, CZeltaroView::kClassOddA, true},
+    {CZeltaroView::kClassEvenA, 1, 1, 2, CZeltaroView::kClassEvenB, false},
+    {CZeltaroView::kClassEvenA, 3, -1, 3, CZeltaroView::kClassEvenC, true},
+    {CZeltaroView::kClassEvenA, 2, 0, 2, CZeltaroView::kClassEvenA, true},
+    {CZeltaroView::kClassEvenB, 1, -1, 0, CZeltaroView::kClassEvenA, true},
+    {CZeltaroView::kClassEvenB, 2, 0, 1, CZeltaroView::kClassEvenC, true},
+    {CZeltaroView::kClassEvenC, 1, -1, 1, CZeltaroView::kClassEvenA, true},
+    {CZeltaroView::kClassEvenC, 2, 0, 2, CZeltaroView::kClassEvenC, true},
+};
+
+} // namespace
+
+// The ranges of one class's rules are disjoint, so at most one rule covers x.
 std::optional<CZeltaroView::Reply> CZeltaroView::ReplyRule(int nClass, int x, int nMaxTake) {
-    const int M = nMaxTake;
-    const bool odd = x % 2 != 0;
-    // Each rule covers x of one parity in [lo, hi]; an empty range covers nothing.
-    auto covers = [x](bool parityMatches, int lo, int hi) {
-        return parityMatches && x >= lo && x <= hi;
-    };
-    switch (nClass) {
-    case kClassOddA:
-        if (covers(odd, 1, M))
-            return Reply{M + 1 - x, kClassOddA};
-        if (covers(!odd, 2, M - 1))
-            return Reply{M + 2 - x, kClassOddB};
-        break;
-    case kClassOddB:
-        if (covers(odd, 1, M))
-            return Reply{M + 1 - x, kClassOddB};
-        if (covers(!odd, 2, M - 1))
-            return Reply{M - x, kClassOddA};
-        break;
-    case kClassEvenA:
-        if (x == 1)
-            return Reply{1, kClassEvenB};
-        if (covers(odd, 3, M - 1))
-            return Reply{M + 3 - x, kClassEvenC};
-        if (covers(!odd, 2, M))
-            return Reply{M + 2 - x, kClassEvenA};
-        break;
-    case kClassEvenB:
-        if (covers(odd, 1, M - 1))
-            return Reply{M - x, kClassEvenA};
-        if (covers(!odd, 2, M))
-            return Reply{M + 1 - x, kClassEvenC};
-        break;
-    case kClassEvenC:
-        if (covers(odd, 1, M - 1))
-            return Reply{M + 1 - x, kClassEvenA};
-        if (covers(!odd, 2, M))
-            return Reply{M + 2 - x, kClassEvenC};
-        break;
-    default:
-        break;
+    for (const ReplyTableRule& rule : kReplyTable) {
+        const int base = rule.bOfM ? nMaxTake : 0;
+        if (rule.nClass == nClass && (x - rule.lo) % 2 == 0 && x >= rule.lo && x <= base + rule.hi)
+            return Reply{base + rule.sum - x, rule.nNextClass};
     }
     return std::nullopt;
 }

@@ -344,11 +344,8 @@ std::string CZeltaroView::GetAccessibleDescription() const {
 std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
     std::vector<CAccessibleChild> children;
     auto text = [&](int nKey, int x, int y, std::string name) {
-        CAccessibleChild child;
-        child.nKey = nKey;
-        child.name = std::move(name);
-        child.rect = CRect(x, y, x, y);
-        children.push_back(child);
+        children.push_back(
+            {nKey, CAccessibleChild::kText, std::move(name), {}, true, false, CRect(x, y, x, y)});
     };
     if (m_nOrder == 0 || m_nOrder == 1)
         text(kFirstMoveKey, kLeftX, kFirstLineY, m_nOrder == 0 ? kPlayerFirst : kPlayerSecond);
@@ -360,15 +357,11 @@ std::vector<CAccessibleChild> CZeltaroView::GetAccessibleChildren() const {
              std::string(kComputerHeldLabel) + " " + std::to_string(m_nComputerHeld));
     }
     for (int k = 1; k <= m_nTotal; ++k) {
-        CAccessibleChild item;
-        item.nKey = kFirstItemKey + k;
-        item.kind = CAccessibleChild::kItem;
-        item.bAvailable = Item(k).nBrush == GRAY_BRUSH;
-        item.name = kItemName + std::to_string(k) + (item.bAvailable ? kOnBoard : kOffBoard);
-        item.bFocused = ReaderFocus() == k;
-        item.description = item.bFocused ? m_sNews : std::string();
-        item.rect = ItemRect(k);
-        children.push_back(item);
+        const bool bOnBoard = Item(k).nBrush == GRAY_BRUSH;
+        const bool bFocused = ReaderFocus() == k;
+        children.push_back({kFirstItemKey + k, CAccessibleChild::kItem,
+                            kItemName + std::to_string(k) + (bOnBoard ? kOnBoard : kOffBoard),
+                            bFocused ? m_sNews : std::string(), bOnBoard, bFocused, ItemRect(k)});
     }
     return children;
 }

@@ -1,12 +1,10 @@
 // The view: the whole game state, the game's commands, the board's painting, its clicks and
 // keys. The computer's rules of play, and its carrying out of each take, are in
 // ZeltaroStrategy.cpp; the keyboard's cursor is in BoardCursor.cpp, the board's layout in
-// BoardLayout.h.
+// Board.h.
 #pragma once
 
 #include "BoardCursor.h"
-#include "BoardLayout.h"
-#include "GameItem.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 
@@ -146,8 +144,7 @@ private:
     void ComputerOpening();
     void Classify();
     void LeaveLosingCount(int& nTake);
-    void ComputedOpening();
-    void RandomOpening();
+    void OpeningTake();
 
     // Steps of Play.
     void ComputerMove();
@@ -156,7 +153,6 @@ private:
     void NormalAnswer();
     void EndgameTake();
     void RandomTake();
-    void TableTake(int x);
     int Query(int x);
     void CarryOutTake(bool bEndRandomPhase);
     void GameOver();

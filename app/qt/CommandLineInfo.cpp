@@ -3,43 +3,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace {
-
-// The parser's own words (the headings of the help and its complaints) in the game's language,
-// whatever the system's, for as long as the parser speaks.
-class ParserWords final : public QTranslator {
-public:
-    ParserWords() { QCoreApplication::installTranslator(this); }
-    ~ParserWords() override { QCoreApplication::removeTranslator(this); }
-    ParserWords(const ParserWords&) = delete;
-    ParserWords& operator=(const ParserWords&) = delete;
-
-    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
-                      int /*n*/) const override {
-        struct Word {
-            const char* english;
-            const char* bulgarian;
-        };
-        static const Word kWords[] = {
-            {"Usage: %1", "Употреба: %1"},
-            {"[options]", "[опции]"},
-            {"Options:", "Опции:"},
-            {"Arguments:", "Аргументи:"},
-            {"Unknown option '%1'.", "Непозната опция „%1“."},
-            {"Unknown options: %1.", "Непознати опции: %1."},
-            {"Unexpected value after '%1'.", "Неочаквана стойност след „%1“."},
-        };
-        if (qstrcmp(context, "QCommandLineParser") != 0)
-            return QString();
-        for (const Word& word : kWords) {
-            if (qstrcmp(sourceText, word.english) == 0)
-                return QString::fromUtf8(word.bulgarian);
-        }
-        return QString();
-    }
-};
 
 CCommandLineInfo Mistake(const QString& what) {
     return {CCommandLineInfo::Mistake, QString(),
@@ -49,7 +14,6 @@ CCommandLineInfo Mistake(const QString& what) {
 } // namespace
 
 CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
-    const ParserWords words;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Вземайте предмети от дъската на ред с компютъра; печели четният брой "

@@ -15,7 +15,7 @@ struct CCommandLineInfo {
 
 // Reads the arguments, the program's name first and Qt's own options already taken out: at most
 // one file, -h/--help, -v/--version, and "--" before a file whose name starts with a dash. An
-// empty argument names no file.
+// empty argument names no file. The parser's own words come from the application's GameWords.
 CCommandLineInfo ParseCommandLine(const QStringList& arguments);
 
 // Whether the command line, as the program received it, asks for the help or the version alone:

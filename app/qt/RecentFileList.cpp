@@ -6,21 +6,21 @@
 
 #include <QSettings>
 
-#include <utility>
+namespace {
 
-CRecentFileList::CRecentFileList(const CSettingsStore* pStore, QString section, int nSize)
-    : m_pStore(pStore), m_section(std::move(section)), m_nSize(nSize) {}
-
-QString CRecentFileList::Key(int n) const {
-    return m_section + QLatin1Char('/') + QString::fromStdString(RecentFileEntry(n));
+QString Key(int n) {
+    return QString::fromLatin1(kRecentFileSection) + QLatin1Char('/') +
+           QString::fromStdString(RecentFileEntry(n));
 }
+
+} // namespace
 
 void CRecentFileList::ReadList() {
     m_files.clear();
     const std::unique_ptr<QSettings> settings = m_pStore->Settings();
     if (settings == nullptr)
         return;
-    for (int n = 1; n <= m_nSize; ++n) {
+    for (int n = 1; n <= kRecentFileCount; ++n) {
         const QString path = settings->value(Key(n)).toString();
         if (!path.isEmpty())
             m_files.append(path);
@@ -31,7 +31,7 @@ void CRecentFileList::Add(const QString& path) {
     std::vector<std::string> files;
     for (const QString& file : m_files)
         files.push_back(file.toStdString());
-    AddRecentFile(files, path.toStdString(), m_nSize);
+    AddRecentFile(files, path.toStdString(), kRecentFileCount);
     m_files.clear();
     for (const std::string& file : files)
         m_files.append(QString::fromStdString(file));
@@ -42,7 +42,7 @@ void CRecentFileList::WriteList() const {
     const std::unique_ptr<QSettings> settings = m_pStore->Settings();
     if (settings == nullptr)
         return;
-    for (int n = 1; n <= m_nSize; ++n) {
+    for (int n = 1; n <= kRecentFileCount; ++n) {
         if (n <= m_files.size())
             settings->setValue(Key(n), m_files.at(n - 1));
         else

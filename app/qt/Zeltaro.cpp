@@ -9,7 +9,6 @@
 #include "frame/qt/MainFrm.h"
 #include "resources/Icons.h"
 #include "resources/StringTable.h"
-#include "resources/Version.h"
 #include "resources/resource.h"
 
 #include <QApplication>
@@ -24,12 +23,10 @@
 
 namespace {
 
-QIcon LoadIcon(UINT nID) {
+QIcon LoadIcon(const IconResource& resource) {
     QIcon icon;
-    if (const IconResource* resource = FindIcon(nID)) {
-        icon.addFile(QStringLiteral(":/") + resource->large, QSize(32, 32));
-        icon.addFile(QStringLiteral(":/") + resource->small, QSize(16, 16));
-    }
+    icon.addFile(QStringLiteral(":/") + resource.large, QSize(32, 32));
+    icon.addFile(QStringLiteral(":/") + resource.small, QSize(16, 16));
     return icon;
 }
 
@@ -45,30 +42,19 @@ std::vector<std::string> ShippedRulesFolders() {
             programDir.filePath(QStringLiteral(ZELTARO_RULES_FROM_PROGRAM)).toStdString()};
 }
 
-QString VersionText() {
-    const int* v = kVersionInfo.fileVersion;
-    return QStringLiteral("%1.%2.%3.%4").arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]);
-}
-
 } // namespace
 
-CZeltaroApp::CZeltaroApp(IShell& shell)
-    : m_shell(shell),
-      m_recentFiles(&m_settings, QString::fromLatin1(kRecentFileSection), kRecentFileCount) {}
+CZeltaroApp::CZeltaroApp(IShell& shell) : m_shell(shell), m_recentFiles(&m_settings) {}
 
-// The window goes before the document whose title it shows.
-CZeltaroApp::~CZeltaroApp() {
-    m_pMainWnd.reset();
-    m_pDocument.reset();
-}
+CZeltaroApp::~CZeltaroApp() = default;
 
 bool CZeltaroApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setApplicationName(QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
-    QCoreApplication::setApplicationVersion(VersionText());
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZELTARO_VERSION));
     // Desktops tie the window to the game's menu entry, and so to its icon, by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zeltaro.Zeltaro"));
-    QApplication::setWindowIcon(LoadIcon(IDR_MAINFRAME));
+    QApplication::setWindowIcon(LoadIcon(kMainIcon));
     m_windowDirection = QGuiApplication::layoutDirection();
     LoadQtTranslations();
 
@@ -86,12 +72,12 @@ bool CZeltaroApp::InitInstance(const QStringList& arguments) {
 // The texts that Qt supplies (the file dialog, its question before replacing a file, the
 // buttons of its boxes) follow the desktop's language, as the system's own dialogs do, and so
 // does the direction of Qt's dialogs. The game's texts are its own and stay as they are,
-// whatever the desktop, the names of keys in its menus included.
+// whatever the desktop, the names of keys in its menus and the command line's help included.
 void CZeltaroApp::LoadQtTranslations() {
     if (m_qtTranslator.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
-    QCoreApplication::installTranslator(&m_keyNames);
+    QCoreApplication::installTranslator(&m_gameWords);
 }
 
 bool CZeltaroApp::ProcessShellCommand(const QStringList& arguments) {

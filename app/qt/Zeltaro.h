@@ -2,7 +2,7 @@
 // About command.
 #pragma once
 
-#include "KeyNames.h"
+#include "GameWords.h"
 #include "RecentFileList.h"
 #include "SettingsStore.h"
 #include "platform/Commands.h"
@@ -21,8 +21,6 @@ public:
     // The shell opens the rules file for the About box.
     explicit CZeltaroApp(IShell& shell);
     ~CZeltaroApp() override;
-    CZeltaroApp(const CZeltaroApp&) = delete;
-    CZeltaroApp& operator=(const CZeltaroApp&) = delete;
 
     // Names the program and its settings, makes the document, the main window and the view,
     // opens the document that the command line names (the program's name first, then the
@@ -50,13 +48,14 @@ private:
     static void ReportStartError(const QString& message);
 
     QTranslator m_qtTranslator; // Qt's own texts, in the desktop's language
-    KeyNames m_keyNames;        // but the keys' names as the game's menus write them
+    GameWords m_gameWords;      // but the keys' names and the command line's in the game's
     // The direction of the game's windows: the one Qt's options asked for (-reverse), not the
     // one that the desktop's language brings with Qt's translations.
     Qt::LayoutDirection m_windowDirection = Qt::LeftToRight;
     IShell& m_shell;
     CSettingsStore m_settings;
     CRecentFileList m_recentFiles;
+    // The window, declared after it, goes before the document whose title it shows.
     std::unique_ptr<CZeltaroDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pMainWnd;
     int m_nExitCode = 1;

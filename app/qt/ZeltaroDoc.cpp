@@ -44,28 +44,20 @@ bool CZeltaroDoc::OnOpenDocument(const QString& path, QString* pError) {
     return true;
 }
 
-bool CZeltaroDoc::OnSaveDocument(const QString& path, QString* pError) {
-    // The whole file is written or none of it, and never in place of a device, a FIFO or a
-    // folder, even one swapped in while the file is written.
-    return ReplaceRegularFile(path, QByteArray(), pError);
-}
-
+// No file type of the program's own: no filter and no extension added to the name.
 void CZeltaroDoc::OnFileSave() {
-    const QString path = PromptSaveFileName();
+    const QString proposed = m_strPathName.isEmpty() ? GetTitle() : m_strPathName;
+    const QString path =
+        QFileDialog::getSaveFileName(m_pDialogParent, QString::fromUtf8(kSaveAsCaption), proposed);
     if (!path.isEmpty())
         DoSave(path);
 }
 
-QString CZeltaroDoc::PromptSaveFileName() {
-    // No file type of the program's own: no filter and no extension added to the name.
-    const QString proposed = m_strPathName.isEmpty() ? GetTitle() : m_strPathName;
-    return QFileDialog::getSaveFileName(m_pDialogParent, QString::fromUtf8(kSaveAsCaption),
-                                        proposed);
-}
-
+// The whole file is written or none of it, and never in place of a device, a FIFO or a folder,
+// even one swapped in while the file is written.
 bool CZeltaroDoc::DoSave(const QString& path) {
     QString error;
-    if (!OnSaveDocument(path, &error)) {
+    if (!ReplaceRegularFile(path, QByteArray(), &error)) {
         const QString text = QString::fromStdString(
             SaveFailedText(QDir::toNativeSeparators(path).toStdString(), error.toStdString()));
         QMessageBox::warning(m_pDialogParent, QString::fromUtf8(FindString(AFX_IDS_APP_TITLE)),

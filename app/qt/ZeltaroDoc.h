@@ -20,22 +20,15 @@ public:
     // Checks that the file can be opened, and reads nothing from it. On failure the reason is
     // in *pError and the document is unchanged.
     bool OnOpenDocument(const QString& path, QString* pError);
-    // Writes the document, which is empty, to the file.
-    bool OnSaveDocument(const QString& path, QString* pError);
 
     // Save: asks for a file name every time, writes the file, and says so when it cannot.
     void OnFileSave();
-    // The file name asked for by Save; empty when the player cancels.
-    QString PromptSaveFileName();
-    // Saves to the file, or shows why not and changes nothing.
+    // Writes the document, which is empty, to the file, or shows why not and changes nothing.
     bool DoSave(const QString& path);
 
-    const QString& GetPathName() const { return m_strPathName; }
     // The file's name, or the framework's name for a document that has none.
     QString GetTitle() const;
     void SetPathName(const QString& path);
-    // Nothing in the game ever marks the document changed, so closing never asks to save.
-    bool IsModified() const { return false; }
 
     // The window that the save dialog and its messages belong to.
     void SetDialogParent(QWidget* pParent) { m_pDialogParent = pParent; }

@@ -29,7 +29,6 @@ LockKeyState QueryLockKeys() {
     Display* display = x11 != nullptr ? x11->display() : nullptr;
     if (display == nullptr)
         return state;
-    state.bKnown = true;
     state.bCapsLock = IndicatorOn(display, "Caps Lock");
     state.bNumLock = IndicatorOn(display, "Num Lock");
     state.bScrollLock = IndicatorOn(display, "Scroll Lock");

@@ -1,8 +1,8 @@
-// The state of the keyboard's lock keys, where the windowing system reports it.
+// The state of the keyboard's lock keys, where the windowing system reports it; all read as off
+// where it does not.
 #pragma once
 
 struct LockKeyState {
-    bool bKnown = false; // false: the windowing system does not say, and all read as off
     bool bCapsLock = false;
     bool bNumLock = false;
     bool bScrollLock = false;

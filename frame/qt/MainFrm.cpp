@@ -25,23 +25,24 @@ namespace {
 
 QString Text(UINT nID) { return QString::fromUtf8(FindString(nID)); }
 
-// A virtual key of the accelerator table as Qt's key: letters are their own codes, function
-// keys follow each other from F1.
-QKeySequence ToKeySequence(const AccelEntry& entry) {
+// The command's key in the accelerator table as Qt's key, empty when it has none: letters are
+// their own codes in both, and function keys follow each other from F1.
+QKeySequence KeyOf(UINT nID) {
     constexpr UINT kVkF1 = 0x70;
     constexpr UINT kVkF24 = 0x87;
-    int key = 0;
-    if (entry.key >= 'A' && entry.key <= 'Z')
-        key = Qt::Key_A + static_cast<int>(entry.key - 'A');
-    else if (entry.key >= kVkF1 && entry.key <= kVkF24)
-        key = Qt::Key_F1 + static_cast<int>(entry.key - kVkF1);
+    const AccelEntry* entry = FindAccel(nID);
+    if (entry == nullptr)
+        return {};
+    int key = static_cast<int>(entry->key);
+    if (entry->key >= kVkF1 && entry->key <= kVkF24)
+        key = Qt::Key_F1 + static_cast<int>(entry->key - kVkF1);
     Qt::KeyboardModifiers modifiers;
-    if (entry.fVirt & FCONTROL)
-        modifiers |= Qt::ControlModifier;
-    if (entry.fVirt & FSHIFT)
-        modifiers |= Qt::ShiftModifier;
-    if (entry.fVirt & FALT)
-        modifiers |= Qt::AltModifier;
+    for (const auto& [fVirt, modifier] : {std::pair{FCONTROL, Qt::ControlModifier},
+                                          {FSHIFT, Qt::ShiftModifier},
+                                          {FALT, Qt::AltModifier}}) {
+        if (entry->fVirt & fVirt)
+            modifiers |= modifier;
+    }
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
@@ -55,19 +56,12 @@ QIcon PixelIcon(const QPixmap& image) {
     return icon;
 }
 
-// The key of a command; empty when it has none.
-QKeySequence KeyOf(UINT nID) {
-    const AccelEntry* entry = FindAccel(nID);
-    return entry != nullptr ? ToKeySequence(*entry) : QKeySequence();
-}
-
 // Where a command's picture lies on the toolbar strip; an empty rectangle when it has no button.
 QRect ToolBarCell(UINT nID) {
-    const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
+    const ToolBarResource& toolBar = *FindToolBar(IDR_MAINFRAME);
     const int image = ToolBarImage(nID);
-    if (toolBar == nullptr || image < 0)
-        return {};
-    return QRect(image * toolBar->cxButton, 0, toolBar->cxButton, toolBar->cyButton);
+    return image < 0 ? QRect()
+                     : QRect(image * toolBar.cxButton, 0, toolBar.cxButton, toolBar.cyButton);
 }
 
 } // namespace
@@ -89,8 +83,7 @@ CMainFrame::~CMainFrame() {
 }
 
 int CMainFrame::OnCreate() {
-    const ToolBarResource* toolBar = FindToolBar(IDR_MAINFRAME);
-    const QPixmap images(toolBar != nullptr ? QStringLiteral(":/") + toolBar->bitmap : QString());
+    const QPixmap images(QStringLiteral(":/") + FindToolBar(IDR_MAINFRAME)->bitmap);
     for (UINT nID : FrameCommands())
         CreateAction(nID, images);
     CreateMenu();
@@ -112,12 +105,11 @@ int CMainFrame::OnCreate() {
 // ---------------------------------------------------------------------------------------------
 // Actions, menu, toolbar, status bar
 
-// A command's one action, built from the resource tables: its menu text (a command with no
-// menu item shows its tooltip there), its key, its prompt, its tooltip and its picture.
-QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
+// A command's one action, built from the resource tables: its key, its prompt, its tooltip,
+// which is its text until its menu item gives it one, and its picture.
+void CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     const QString tooltip = QString::fromStdString(PromptTooltip(nID));
-    const QString menuText = QString::fromStdString(MenuItemText(nID));
-    auto* action = new QAction(menuText.isEmpty() ? tooltip : menuText, this);
+    auto* action = new QAction(tooltip, this);
     action->setShortcut(KeyOf(nID));
     action->setStatusTip(QString::fromStdString(PromptStatusText(nID)));
     action->setToolTip(tooltip);
@@ -130,32 +122,31 @@ QAction* CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     addAction(action);
     connect(action, &QAction::triggered, this, [this, nID] { OnCommandIssued(nID); });
     m_actions[nID] = action;
-    return action;
 }
 
 void CMainFrame::CreateMenu() {
-    const MenuResource* menu = FindMenu(IDR_MAINFRAME);
-    if (menu == nullptr)
-        return;
-    for (const MenuPopup& popup : menu->popups) {
+    for (const MenuPopup& popup : FindMenu(IDR_MAINFRAME)->popups) {
         QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
         // A menu is a window of its own, which would take the application's direction.
         pMenu->setLayoutDirection(layoutDirection());
         // The items are greyed or enabled as the menu opens.
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         for (const MenuItem& item : popup.items) {
-            // The shortcut after the tab is the action's own key, which the menu shows.
-            if (item.nID == ID_SEPARATOR)
+            if (item.nID == ID_SEPARATOR) {
                 pMenu->addSeparator();
-            else
-                pMenu->addAction(Action(item.nID));
+                continue;
+            }
+            // The shortcut after the tab is the action's own key, which the menu shows.
+            const QString text = QString::fromUtf8(item.text);
+            Action(item.nID)->setText(text.left(text.indexOf(QLatin1Char('\t'))));
+            pMenu->addAction(Action(item.nID));
         }
     }
 }
 
 bool CMainFrame::CreateToolBar(const QPixmap& toolBarImages) {
-    const ToolBarResource* resource = FindToolBar(IDR_MAINFRAME);
-    if (resource == nullptr || toolBarImages.isNull())
+    const ToolBarResource& resource = *FindToolBar(IDR_MAINFRAME);
+    if (toolBarImages.isNull())
         return false;
 
     m_wndToolBar = new QToolBar(this);
@@ -163,12 +154,12 @@ bool CMainFrame::CreateToolBar(const QPixmap& toolBarImages) {
     m_wndToolBar->setLayoutDirection(layoutDirection());
     m_wndToolBar->setObjectName(QStringLiteral("AFX_IDW_TOOLBAR"));
     m_wndToolBar->setWindowTitle(Text(AFX_IDS_APP_TITLE));
-    m_wndToolBar->setIconSize(QSize(resource->cxButton, resource->cyButton));
+    m_wndToolBar->setIconSize(QSize(resource.cxButton, resource.cyButton));
     m_wndToolBar->setMovable(true); // shows the gripper
     m_wndToolBar->setFloatable(true);
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (UINT nID : resource->items) {
+    for (UINT nID : resource.items) {
         if (nID == ID_SEPARATOR)
             m_wndToolBar->addSeparator();
         else if (Action(nID)->icon().isNull())
@@ -183,11 +174,14 @@ bool CMainFrame::CreateToolBar(const QPixmap& toolBarImages) {
 bool CMainFrame::CreateStatusBar() {
     m_wndStatusBar = new QStatusBar(this);
     m_wndStatusBar->setObjectName(QStringLiteral("AFX_IDW_STATUS_BAR"));
-    for (UINT nID : indicators) {
+    static const char* const kPaneNames[] = {"ID_SEPARATOR", "ID_INDICATOR_CAPS",
+                                             "ID_INDICATOR_NUM", "ID_INDICATOR_SCRL"};
+    for (int i = 0; i < 4; ++i) {
+        const UINT nID = indicators[i];
         auto* pane = new QLabel(m_wndStatusBar);
+        pane->setObjectName(QString::fromLatin1(kPaneNames[i]));
         if (nID == ID_SEPARATOR) {
             // Prompts cover the message pane while they show; it reads the idle text between.
-            pane->setObjectName(QStringLiteral("ID_SEPARATOR"));
             pane->setText(Text(AFX_IDS_IDLEMESSAGE));
             m_wndStatusBar->addWidget(pane, 1);
         } else {
@@ -200,9 +194,6 @@ bool CMainFrame::CreateStatusBar() {
         }
         m_panes[nID] = pane;
     }
-    m_panes[ID_INDICATOR_CAPS]->setObjectName(QStringLiteral("ID_INDICATOR_CAPS"));
-    m_panes[ID_INDICATOR_NUM]->setObjectName(QStringLiteral("ID_INDICATOR_NUM"));
-    m_panes[ID_INDICATOR_SCRL]->setObjectName(QStringLiteral("ID_INDICATOR_SCRL"));
     setStatusBar(m_wndStatusBar);
     return true;
 }
@@ -228,14 +219,11 @@ QString CMainFrame::MessageText() const {
 }
 
 void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
-    const std::string appTitle = DocTemplateField(IDR_MAINFRAME, DocField::WindowTitle);
-    setWindowTitle(QString::fromStdString(docTitle + " - " + appTitle));
+    setWindowTitle(QString::fromStdString(FrameTitle(docTitle)));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Command routing and enabling
-
-bool CMainFrame::OnCmdMsg(UINT nID) { return m_router.OnCmdMsg(nID); }
 
 void CMainFrame::OnCommandIssued(UINT nID) {
     if (m_router.Issue(nID)) {

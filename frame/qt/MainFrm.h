@@ -26,8 +26,6 @@ class CMainFrame : public QMainWindow, public CFrameCommands {
 public:
     CMainFrame();
     ~CMainFrame() override;
-    CMainFrame(const CMainFrame&) = delete;
-    CMainFrame& operator=(const CMainFrame&) = delete;
 
     // Builds the menu, the keys, the toolbar and the status bar: 0 on success, -1 when a bar
     // cannot be made (the reason goes to the debug output).
@@ -47,21 +45,14 @@ public:
     QStatusBar* StatusBar() const { return m_wndStatusBar; }
     // The action of a command, shared by its menu item, toolbar button and key; null if none.
     QAction* Action(UINT nID) const;
-    // The status-bar pane of an indicator (ID_SEPARATOR: the message pane).
-    QLabel* Pane(UINT nID) const;
     // What the message pane shows now: a command's prompt, or the idle message.
     QString MessageText() const;
 
-    // Routes a command along the view, the document, the frame and the application; false when
-    // no target handles it.
-    bool OnCmdMsg(UINT nID);
     // A command from a menu item, a key or a button: asks its update handler first and drops
     // it when disabled, then refreshes every command's state.
     void OnCommandIssued(UINT nID);
     // Asks every command's update handler and greys or checks its action.
     void UpdateCommandUI();
-    // Reads the lock keys' state into the CAP, NUM and SCRL panes.
-    void UpdateLockIndicators();
 
     // The status bar's panes: the message pane, then the lock-key indicators.
     static const UINT indicators[4];
@@ -77,7 +68,11 @@ protected:
     QMenu* createPopupMenu() override;
 
 private:
-    QAction* CreateAction(UINT nID, const QPixmap& toolBarImages);
+    // The status-bar pane of an indicator (ID_SEPARATOR: the message pane).
+    QLabel* Pane(UINT nID) const;
+    // Reads the lock keys' state into the CAP, NUM and SCRL panes.
+    void UpdateLockIndicators();
+    void CreateAction(UINT nID, const QPixmap& toolBarImages);
     void CreateMenu();
     bool CreateToolBar(const QPixmap& toolBarImages);
     bool CreateStatusBar();

@@ -264,8 +264,7 @@ void CMainFrame::RecalcLayout() {
 }
 
 void CMainFrame::OnUpdateFrameTitle(const std::string& docTitle) {
-    const std::string appTitle = DocTemplateField(IDR_MAINFRAME, DocField::WindowTitle);
-    SetWindowTextW(m_hWnd, Widen(docTitle + " - " + appTitle).c_str());
+    SetWindowTextW(m_hWnd, Widen(FrameTitle(docTitle)).c_str());
 }
 
 void CMainFrame::SetMessageText(UINT nPromptID) {
