@@ -43,6 +43,7 @@ const char kThisTurnNews[] = "Взети ";
 const char kOfNews[] = " от ";
 const char kComputerTookNews[] = "Компютърът взе ";
 const char kLeftNews[] = "Остават ";
+const char kNewGameNews[] = "Нова игра.";
 
 // The keys by which a screen reader tells the parts of the picture apart.
 constexpr int kFirstMoveKey = 1;
@@ -246,7 +247,7 @@ void CZeltaroView::OnNewGame() {
     m_nComputerHeld = 0;
     m_nPlayerHeld = 0;
     m_cursor.BeginTurn(*this, CursorBoard());
-    m_sNews.clear();
+    m_sNews = kNewGameNews;
     Invalidate(true);
 }
 

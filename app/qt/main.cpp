@@ -1,9 +1,8 @@
 // The program's entry: the desktop's shell, then the application.
 #include "CommandLineInfo.h"
 #include "Zeltaro.h"
+#include "platform/qt/QtApplication.h"
 #include "platform/qt/QtShell.h"
-
-#include <QApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -41,11 +40,11 @@ int main(int argc, char* argv[]) {
     // comes later is heard too. It sends nothing while no reader listens.
     if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    QApplication qtApp(argc, argv);
+    QtApplication qtApp(argc, argv);
 
     QtShell shell;
     CZeltaroApp theApp(shell);
     if (!theApp.InitInstance(QCoreApplication::arguments()))
         return theApp.ExitCode();
-    return QApplication::exec();
+    return QtApplication::exec();
 }

@@ -4,6 +4,7 @@
 
 #include "KeyboardLocks.h"
 #include "frame/CommandTables.h"
+#include "platform/qt/QtApplication.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/Menu.h"
 #include "resources/StringTable.h"
@@ -120,7 +121,9 @@ void CMainFrame::CreateAction(UINT nID, const QPixmap& toolBarImages) {
     action->setShortcutContext(Qt::WindowShortcut);
     // Added to the window itself, its key works whether or not a bar shows it.
     addAction(action);
-    connect(action, &QAction::triggered, this, [this, nID] { OnCommandIssued(nID); });
+    connect(action, &QAction::triggered, this, [this, nID] {
+        QtApplication::RunCommand(this, [this, nID] { OnCommandIssued(nID); });
+    });
     m_actions[nID] = action;
 }
 

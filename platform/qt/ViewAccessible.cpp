@@ -79,17 +79,13 @@ public:
     }
 
     QAccessible::State state() const override {
-        QAccessible::State state;
         const auto part = Read();
-        if (!part) {
-            state.invalid = true;
-        } else if (part->kind == CAccessibleChild::kItem) {
-            state.focusable = true;
-            state.focused = part->bFocused;
-            state.disabled = !part->bAvailable;
-        } else {
-            state.readOnly = true;
-        }
+        const bool bItem = part && part->kind == CAccessibleChild::kItem;
+        QAccessible::State state;
+        state.invalid = !part;
+        state.focusable = bItem;
+        state.focused = bItem && part->bFocused;
+        state.disabled = bItem && !part->bAvailable;
         return state;
     }
 
@@ -109,8 +105,7 @@ public:
                 m_owner->widget(), [press = m_owner->m_press, nKey = m_nKey] { press(nKey); },
                 Qt::QueuedConnection);
     }
-    // Space and Enter take the item only where the keyboard's frame is, so the item has no key
-    // of its own.
+    // Space and Enter take the item only where the keyboard's frame is: no key of its own.
     QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
 
 private:
@@ -132,10 +127,10 @@ ViewAccessible::ViewAccessible(QWidget* widget, const CView& view, std::function
       m_seen(view.GetAccessibleChildren()) {}
 
 ViewAccessible::~ViewAccessible() {
-    for (const auto& [nKey, id] : m_children)
-        Forget(id);
-    for (const auto& [nKey, id] : m_renewed)
-        Forget(id);
+    for (const auto& [nKey, ids] : m_ids) {
+        Forget(ids.now);
+        Forget(ids.before);
+    }
 }
 
 QString ViewAccessible::text(QAccessible::Text type) const {
@@ -158,12 +153,12 @@ QAccessibleInterface* ViewAccessible::child(int index) const {
 // The registry owns each part and deletes it when asked here, or when the program ends; the
 // analyzer cannot see that far.
 QAccessibleInterface* ViewAccessible::ChildFor(int nKey) const {
-    if (const auto found = m_children.find(nKey); found != m_children.end())
-        return QAccessible::accessibleInterface(found->second);
-    // NOLINTNEXTLINE(*NewDeleteLeaks)
-    const QAccessible::Id id =
-        QAccessible::registerAccessibleInterface(new Part(const_cast<ViewAccessible*>(this), nKey));
-    m_children[nKey] = id;
+    QAccessible::Id& id = m_ids[nKey].now;
+    if (id == 0) {
+        // NOLINTNEXTLINE(*NewDeleteLeaks)
+        id = QAccessible::registerAccessibleInterface(
+            new Part(const_cast<ViewAccessible*>(this), nKey));
+    }
     return QAccessible::accessibleInterface(id);
 }
 
@@ -176,15 +171,6 @@ int ViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return -1;
 }
 
-QAccessibleInterface* ViewAccessible::childAt(int x, int y) const {
-    for (const CAccessibleChild& child : m_view.GetAccessibleChildren()) {
-        QAccessibleInterface* part = ChildFor(child.nKey);
-        if (part->rect().contains(x, y))
-            return part;
-    }
-    return nullptr;
-}
-
 QAccessibleInterface* ViewAccessible::focusChild() const {
     if (const CAccessibleChild* focused = Focused(m_view.GetAccessibleChildren()))
         return ChildFor(focused->nKey);
@@ -194,10 +180,13 @@ QAccessibleInterface* ViewAccessible::focusChild() const {
 void ViewAccessible::Refresh(bool bRetell) {
     std::vector<CAccessibleChild> now = m_view.GetAccessibleChildren();
     for (const CAccessibleChild& before : m_seen) {
-        if (const auto after = FindPart(now, before.nKey))
+        if (const auto after = FindPart(now, before.nKey)) {
             TellChanges(before, *after);
-        else
-            Drop(before.nKey);
+        } else if (const auto gone = m_ids.find(before.nKey); gone != m_ids.end()) {
+            Forget(gone->second.now); // a part no longer shown: its identities go
+            Forget(gone->second.before);
+            m_ids.erase(gone);
+        }
     }
     // New parts (a new board, the totals at Start), each announced to its parent.
     for (const CAccessibleChild& after : now) {
@@ -223,46 +212,26 @@ void ViewAccessible::TellChanges(const CAccessibleChild& before,
     }
 }
 
+// A part that keeps the focus is told again with new words, or when asked to be, under a new
+// identity: the one before last goes, the last is left behind, and the focus comes to the new.
 void ViewAccessible::TellFocus(const std::vector<CAccessibleChild>& now, bool bRetell) {
     const CAccessibleChild* after = Focused(now);
-    if (after == nullptr)
-        return;
     const CAccessibleChild* before = Focused(m_seen);
-    const bool bSamePart = before != nullptr && before->nKey == after->nKey;
-    const bool bNewWords =
-        bSamePart && (before->name != after->name || before->description != after->description);
-    if (bSamePart && !bNewWords && !bRetell)
+    if (after == nullptr) {
+        // The focus leaves the items for the board itself, as at New game: the board is told
+        // with its news. While a box is open the board has no focus, and is told when it is back.
+        if (before != nullptr && widget()->hasFocus())
+            Tell(QAccessibleEvent(widget(), QAccessible::Focus));
         return;
-    if (bSamePart)
-        Renew(after->nKey);
+    }
+    if (before != nullptr && before->nKey == after->nKey) {
+        if (before->name == after->name && before->description == after->description && !bRetell)
+            return;
+        Identities& ids = m_ids[after->nKey];
+        Forget(ids.before);
+        if (auto* part = static_cast<Part*>(QAccessible::accessibleInterface(ids.now)))
+            part->LeaveBehind();
+        ids.before = std::exchange(ids.now, 0);
+    }
     Tell(QAccessibleEvent(ChildFor(after->nKey), QAccessible::Focus));
 }
-
-// The identity before last goes; the last one stays a while, for a reader that still asks it.
-void ViewAccessible::Renew(int nKey) {
-    const auto current = m_children.find(nKey);
-    if (current == m_children.end())
-        return;
-    if (const auto old = m_renewed.find(nKey); old != m_renewed.end())
-        Forget(old->second);
-    if (auto* part = static_cast<Part*>(QAccessible::accessibleInterface(current->second)))
-        part->LeaveBehind();
-    m_renewed[nKey] = current->second;
-    m_children.erase(current);
-}
-
-// A part no longer shown: its identities go.
-void ViewAccessible::Drop(int nKey) {
-    for (auto* identities : {&m_children, &m_renewed}) {
-        if (const auto found = identities->find(nKey); found != identities->end()) {
-            Forget(found->second);
-            identities->erase(found);
-        }
-    }
-}
-
-void ViewAccessible::SetListener(std::function<void(QAccessibleEvent*)> listener) {
-    m_listener = std::move(listener);
-}
-
-void ViewAccessible::Tell(QAccessibleEvent&& event) const { m_listener(&event); }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 class ViewAccessible final : public QAccessibleWidget {
@@ -15,37 +16,38 @@ public:
     // The widget shows the view; press carries out a part's default action, later than asked.
     ViewAccessible(QWidget* widget, const CView& view, std::function<void(int)> press);
     ~ViewAccessible() override;
-    ViewAccessible(const ViewAccessible&) = delete;
-    ViewAccessible& operator=(const ViewAccessible&) = delete;
 
     QString text(QAccessible::Text type) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
     // Compares the view with the last look and tells assistive technology what changed. With
     // bRetell the part with the focus is told again even when nothing in it changed.
-    void Refresh(bool bRetell = false);
+    void Refresh(bool bRetell);
     // Where the changes are told: to assistive technology, or to a test that listens instead.
-    void SetListener(std::function<void(QAccessibleEvent*)> listener);
+    void SetListener(std::function<void(QAccessibleEvent*)> listener) {
+        m_listener = std::move(listener);
+    }
 
 private:
     class Part;
+    // A part's identity, made when first asked for, and the one it had before it was last
+    // renewed, kept a while for a reader that still asks it.
+    struct Identities {
+        QAccessible::Id now = 0;
+        QAccessible::Id before = 0;
+    };
 
     QAccessibleInterface* ChildFor(int nKey) const;
-    // The part with the focus gets a new identity, so that a reader hears it as a new object.
-    void Renew(int nKey);
-    void Drop(int nKey);
     void TellChanges(const CAccessibleChild& before, const CAccessibleChild& after) const;
     void TellFocus(const std::vector<CAccessibleChild>& now, bool bRetell);
-    void Tell(QAccessibleEvent&& event) const;
+    void Tell(QAccessibleEvent&& event) const { m_listener(&event); }
 
     const CView& m_view;
     std::function<void(int)> m_press;
     std::vector<CAccessibleChild> m_seen;
-    mutable std::map<int, QAccessible::Id> m_children; // by key, made when first asked for
-    std::map<int, QAccessible::Id> m_renewed;          // the identity each part had before
+    mutable std::map<int, Identities> m_ids; // by key
     std::function<void(QAccessibleEvent*)> m_listener = &QAccessible::updateAccessibility;
 };

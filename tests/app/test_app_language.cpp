@@ -86,106 +86,99 @@ class TestAppLanguage : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY2(kLocales, "the locales could not be made with localedef"); }
-    void gameStaysAsItIsQtFollowsTheDesktop_data();
-    void gameStaysAsItIsQtFollowsTheDesktop();
-};
 
-void TestAppLanguage::gameStaysAsItIsQtFollowsTheDesktop_data() {
-    QTest::addColumn<QByteArray>("locale");
-    QTest::addColumn<QStringList>("arguments"); // Qt's own options
-    QTest::addColumn<QStringList>("qtTexts");   // Save's buttons, its question and its buttons
-    QTest::addColumn<QString>("qtDirection");   // Qt's dialogs: LTR or RTL
-    QTest::addColumn<QString>("gameDirection"); // the window, its menus, board and dialogs
-    const QString question = "Запиши като: игра вече съществува.\nИскате ли да го замените?";
-    QTest::newRow("bg") << QByteArray("bg_BG.UTF-8") << QStringList()
-                        << QStringList{"&Запазване", "Отказ", "&Да", "&Не", question} << "LTR"
-                        << "LTR";
-    QTest::newRow("de") << QByteArray("de_DE.UTF-8") << QStringList()
-                        << QStringList{"S&peichern", "Abbrechen", "&Ja", "&Nein",
-                                       "Запиши като: Die Datei игра existiert bereits.\n"
-                                       "Soll sie überschrieben werden?"}
-                        << "LTR"
-                        << "LTR";
-    QTest::newRow("fa") << QByteArray("fa_IR.UTF-8") << QStringList()
-                        << QStringList{"&ذخیره", "انصراف", "&بله", "&نه",
-                                       "Запиши като: игра از قبل موجود است.\n"
-                                       "آیا مایل هستید جایگزین شود؟"}
-                        << "RTL"
-                        << "LTR";
-    QTest::newRow("bg -reverse") << QByteArray("bg_BG.UTF-8") << QStringList("-reverse")
-                                 << QStringList{"&Запазване", "Отказ", "&Да", "&Не", question}
-                                 << "RTL"
-                                 << "RTL";
-}
-
-// Save (Ctrl+S) over a file that exists: the file dialog's buttons and its question before
-// replacing the file are Qt's; the menus, painted, read as the game's table gives them. Qt reads
-// the desktop's language and its own options once in a process, so each row runs in its own.
-void TestAppLanguage::gameStaysAsItIsQtFollowsTheDesktop() {
-    QFETCH(QByteArray, locale);
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, qtTexts);
-    QFETCH(QString, qtDirection);
-    QFETCH(QString, gameDirection);
-    if (!qEnvironmentVariableIsSet(kRowVariable)) {
-        QProcess row;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LANG", locale);
-        environment.insert(kRowVariable, QTest::currentDataTag());
-        row.setProcessEnvironment(environment);
-        row.setProcessChannelMode(QProcess::MergedChannels);
-        row.start(QCoreApplication::applicationFilePath(),
-                  arguments << QString("%1:%2").arg(QTest::currentTestFunction(),
-                                                    QTest::currentDataTag()));
-        QVERIFY(row.waitForFinished(60000));
-        if (row.exitCode() != 0)
-            std::fputs(row.readAll().constData(), stdout);
-        QCOMPARE(row.exitCode(), 0);
-        return;
+    void gameStaysAsItIsQtFollowsTheDesktop_data() {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QStringList>("arguments"); // Qt's own options
+        QTest::addColumn<QStringList>("qtTexts");   // Save's buttons, its question and its buttons
+        QTest::addColumn<QString>("qtDirection");   // Qt's dialogs: LTR or RTL
+        QTest::addColumn<QString>("gameDirection"); // the window, its menus, board and dialogs
+        const QStringList bg = {"&Запазване", "Отказ", "&Да", "&Не",
+                                "Запиши като: игра вече съществува.\nИскате ли да го замените?"};
+        // clang-format off
+        QTest::newRow("bg") << QByteArray("bg_BG.UTF-8") << QStringList() << bg << "LTR" << "LTR";
+        QTest::newRow("de") << QByteArray("de_DE.UTF-8") << QStringList()
+                            << QStringList{"S&peichern", "Abbrechen", "&Ja", "&Nein",
+                                           "Запиши като: Die Datei игра existiert bereits.\n"
+                                           "Soll sie überschrieben werden?"} << "LTR" << "LTR";
+        QTest::newRow("fa") << QByteArray("fa_IR.UTF-8") << QStringList()
+                            << QStringList{"&ذخیره", "انصراف", "&بله", "&نه",
+                                           "Запиши като: игра از قبل موجود است.\n"
+                                           "آیا مایل هستید جایگزین شود؟"} << "RTL" << "LTR";
+        QTest::newRow("bg -reverse") << QByteArray("bg_BG.UTF-8") << QStringList("-reverse") << bg
+                                     << "RTL" << "RTL";
+        // clang-format on
     }
-    const auto direction = [](const QWidget* w) { return w->isRightToLeft() ? "RTL" : "LTR"; };
-    const QString existing = m_work.filePath("игра");
-    WriteFile(existing, "");
-    auto* style = new PaintedMenus;
-    QApplication::setStyle(style);
-    RunningApp run;
-    QVERIFY(run.Start());
-    ModalHand hand;
-    QStringList texts;
-    QStringList directions{direction(run.frame), direction(run.frame->ViewWindow())};
-    hand.Then([&](QWidget* w) {
-        directions << direction(w);
-        w->close();
-    });
-    run.PressKey(ID_GAME_SETTINGS);
-    hand.Then([&](QWidget* w) {
-        auto* dialog = static_cast<QFileDialog*>(w);
-        directions << direction(dialog);
-        texts << ButtonTexts(dialog->findChild<QDialogButtonBox*>());
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(existing);
-        static_cast<QDialog*>(dialog)->accept(); // the Save button: asks, and hears No
-        dialog->reject();
-    });
-    hand.Then([&](QWidget* w) {
-        auto* box = static_cast<QMessageBox*>(w);
-        texts << ButtonTexts(box);
-        box->button(QMessageBox::No)->click();
-    });
-    run.PressKey(ID_FILE_SAVE);
-    QVERIFY(hand.Done() && hand.unexpected.isEmpty());
-    texts << hand.boxes;
-    QCOMPARE(texts, qtTexts);
-    QCOMPARE(PaintMenus(run, *style), MenuTable());
-    for (const Qt::LayoutDirection painted : style->directions)
-        directions << (painted == Qt::RightToLeft ? "RTL" : "LTR");
-    QCOMPARE(directions, QStringList({gameDirection, gameDirection, gameDirection, qtDirection,
-                                      gameDirection}));
-    // The board's labels are painted the window's way, whatever the application's.
-    run.PressKey(ID_GAME_START);
-    const QImage board = run.frame->ViewWindow()->grab().toImage();
-    QGuiApplication::setLayoutDirection(gameDirection == "RTL" ? Qt::RightToLeft : Qt::LeftToRight);
-    QCOMPARE(run.frame->ViewWindow()->grab().toImage(), board);
-}
+
+    // Save (Ctrl+S) over a file that exists: the file dialog's buttons and its question before
+    // replacing it are Qt's; the menus, painted, read as the game's table gives them. Qt reads
+    // the desktop's language and its own options once in a process: each row runs in its own.
+    void gameStaysAsItIsQtFollowsTheDesktop() {
+        QFETCH(QByteArray, locale);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, qtDirection);
+        QFETCH(QString, gameDirection);
+        if (!qEnvironmentVariableIsSet(kRowVariable)) {
+            QProcess row;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("LANG", locale);
+            environment.insert(kRowVariable, QTest::currentDataTag());
+            row.setProcessEnvironment(environment);
+            row.setProcessChannelMode(QProcess::MergedChannels);
+            row.start(QCoreApplication::applicationFilePath(),
+                      arguments << QString("%1:%2").arg(QTest::currentTestFunction(),
+                                                        QTest::currentDataTag()));
+            QVERIFY(row.waitForFinished(60000));
+            if (row.exitCode() != 0)
+                std::fputs(row.readAll().constData(), stdout);
+            QCOMPARE(row.exitCode(), 0);
+            return;
+        }
+        const auto direction = [](const QWidget* w) { return w->isRightToLeft() ? "RTL" : "LTR"; };
+        const QString existing = m_work.filePath("игра");
+        WriteFile(existing, "");
+        auto* style = new PaintedMenus;
+        QApplication::setStyle(style);
+        RunningApp run;
+        QVERIFY(run.Start());
+        ModalHand hand;
+        QStringList texts;
+        QStringList directions{direction(run.frame), direction(run.frame->ViewWindow())};
+        hand.Then([&](QWidget* w) {
+            directions << direction(w);
+            w->close();
+        });
+        run.PressKey(ID_GAME_SETTINGS);
+        hand.Then([&](QWidget* w) {
+            auto* dialog = static_cast<QFileDialog*>(w);
+            directions << direction(dialog);
+            texts << ButtonTexts(dialog->findChild<QDialogButtonBox*>());
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(existing);
+            static_cast<QDialog*>(dialog)->accept(); // the Save button: asks, and hears No
+            dialog->reject();
+        });
+        hand.Then([&](QWidget* w) {
+            auto* box = static_cast<QMessageBox*>(w);
+            texts << ButtonTexts(box);
+            box->button(QMessageBox::No)->click();
+        });
+        run.PressKey(ID_FILE_SAVE);
+        QVERIFY(hand.Done() && hand.unexpected.isEmpty());
+        texts << hand.boxes;
+        QTEST(texts, "qtTexts");
+        QCOMPARE(PaintMenus(run, *style), MenuTable());
+        for (const Qt::LayoutDirection painted : style->directions)
+            directions << (painted == Qt::RightToLeft ? "RTL" : "LTR");
+        QCOMPARE(directions, QStringList({gameDirection, gameDirection, gameDirection, qtDirection,
+                                          gameDirection}));
+        // The board's labels are painted the window's way, whatever the application's.
+        run.PressKey(ID_GAME_START);
+        const QImage board = run.frame->ViewWindow()->grab().toImage();
+        QGuiApplication::setLayoutDirection(gameDirection == "RTL" ? Qt::RightToLeft
+                                                                   : Qt::LeftToRight);
+        QCOMPARE(run.frame->ViewWindow()->grab().toImage(), board);
+    }
+};
 
 QTEST_MAIN(TestAppLanguage)
 #include "test_app_language.moc"

@@ -9,8 +9,10 @@ namespace {
 // Where the first-move line's first letter lies, in the view's pixels.
 const QPoint kFirstLetter(14, 17);
 
-// The line when its first letter shows, then each disc's centre: G grey, W white, ? neither.
-QString Shown(const QImage& screen, const QWidget* view, int nItems) {
+// The line when its first letter shows on the screen, then each disc's centre: G grey, W white,
+// ? neither.
+QString Shown(const QWidget* view, int nItems) {
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     QString shown =
         HasInk(screen, QRect(view->mapToGlobal(kFirstLetter), QSize(8, 8))) ? "line " : "";
     for (int k = 1; k <= nItems; ++k) {
@@ -54,8 +56,7 @@ private slots:
         QVERIFY(run.Start());
         QWidget* view = run.frame->ViewWindow();
         view->setFocus(Qt::TabFocusReason); // where the player usually leaves it
-        QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, 25),
-                     QString(25, 'W'));
+        QTRY_COMPARE(Shown(view, 25), QString(25, 'W'));
         ModalHand hand;
         QRect covered;
         hand.Then([&](QWidget* w) {
@@ -79,8 +80,7 @@ private slots:
         QCoreApplication::processEvents();
         const QString expected = Expected(covered, view, items);
         QVERIFY2(expected.contains('G') && expected.contains('W'), qPrintable(expected));
-        QTRY_COMPARE(Shown(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), view, items),
-                     expected);
+        QTRY_COMPARE(Shown(view, items), expected);
     }
 };
 

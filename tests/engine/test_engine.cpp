@@ -2,7 +2,11 @@
 // table for every class, amount and limit, every game of every setting played out, the worked
 // games and the computer's answers move by move, the warning when nothing was taken, the
 // time-seeded random takes, what the marking step and Play take off the board and repaint, and
-// the keyboard's cursor: where the arrows lead, and Space and Enter taking as a click does.
+// the keyboard's cursor: where the arrows lead, and Space and Enter taking as a click does. Also
+// what both front ends' shells share: the commands' route and guard, and how a file joins the
+// recent-file list.
+#include "app/RecentFileRules.h"
+#include "frame/CommandRouter.h"
 #include "support/ExhaustiveWalk.h"
 #include "support/TestGame.h"
 
@@ -155,36 +159,45 @@ std::vector<CRect> SquaresThenTotals(const char* items, int totals = 1) {
     return rects;
 }
 
-void StartGame(TestGame<>& g, int nTotal, int nMaxTake, int nOrder) {
-    GameDriver::ChooseSettings(g.view, nTotal, nMaxTake, nOrder);
+// Chooses the settings, "N M order", and starts the game.
+void StartGame(TestGame<>& g, const QString& setting) {
+    const QStringList v = setting.split(' ');
+    GameDriver::ChooseSettings(g.view, v[0].toInt(), v[1].toInt(), v[2].toInt());
     g.view.OnStart();
 }
 
-// Plays each "take:..." of the script and tells what happened, in the script's own terms.
-QString PlayTakes(TestGame<>& g, const QString& script) {
-    QStringList plays;
-    for (const QString& play : script.split(' ')) {
-        if (!play.contains(':'))
-            continue;
-        const int draws = g.runtime.draws, remaining = g.view.m_nRemaining;
-        g.host.boxes.clear();
-        GameDriver::TakeItems(g.view, play.split(':')[0].toInt());
-        g.view.OnPlay();
-        plays << play.split(':')[0] + ":" + (g.runtime.draws != draws ? "r" : "") +
-                     (g.view.m_nRemaining == remaining ? "-"
-                                                       : QString::number(g.view.m_nComputerAsked));
-        for (const ShownBox& box : g.host.boxes) {
-            const auto is = [&](const char* text, const char* caption) {
-                return box.text == text && box.caption == caption && box.type == MB_OK;
-            };
-            plays << (is(kPlayerWins, kVerdictCaption)          ? "won"
-                      : is(kPlayerLoses, kVerdictCaption)       ? "lost"
-                      : is(kNothingTaken, kNothingTakenCaption) ? "warned"
-                                                                : "?");
-        }
-    }
-    return plays.join(' ');
+// One row a game of the table, by its name.
+template <class Game, std::size_t N> void AddGames(const Game (&games)[N]) {
+    QTest::addColumn<int>("game");
+    for (int i = 0; i < int(N); ++i)
+        QTest::newRow(games[i].name) << i;
 }
+
+// Plays the take of a "take:..." and tells what happened, in the script's own terms.
+QString PlayTake(TestGame<>& g, const QString& play) {
+    const int draws = g.runtime.draws, remaining = g.view.m_nRemaining;
+    g.host.boxes.clear();
+    GameDriver::TakeItems(g.view, play.split(':')[0].toInt());
+    g.view.OnPlay();
+    QStringList told;
+    told << play.split(':')[0] + ":" + (g.runtime.draws != draws ? "r" : "") +
+                (g.view.m_nRemaining == remaining ? "-" : QString::number(g.view.m_nComputerAsked));
+    for (const ShownBox& box : g.host.boxes)
+        told << (box.type == MB_OK ? BoxName(box.caption, box.text) : "?");
+    return told.join(' ');
+}
+
+// A target that handles one command, enabled or not, and counts its runs.
+struct FakeTarget : CCmdTarget {
+    UINT nID;
+    bool bOn;
+    int nRuns = 0;
+    FakeTarget(UINT id, bool on) : nID(id), bOn(on) {}
+    bool OnCommand(UINT n) override { return n == nID && ++nRuns > 0; }
+    bool OnUpdateCommand(CCmdUI* pCmdUI) override {
+        return pCmdUI->m_nID == nID && (pCmdUI->Enable(bOn), true);
+    }
+};
 
 } // namespace
 
@@ -232,10 +245,9 @@ private slots:
     }
 
     // Every class and amount, out-of-range ones included, for every limit, from the table's rule
-    // and through the view's query: the worked rows
-    // exactly; class 3 with x = 1 always 1 / 4; elsewhere a legal take and a class of the same
-    // family where a rule covers x (x = M only in the family that M's parity plays in), and the
-    // earlier outputs left in place where none does.
+    // and through the view's query: the worked rows exactly; class 3 with x = 1 always 1 / 4;
+    // elsewhere a legal take and a class of the same family where a rule covers x (x = M only in
+    // the family that M's parity plays in), and the earlier outputs left in place where none does.
     void replyTable() {
         for (int m = 2; m <= 7; ++m) {
             for (int c = -1; c <= 6; ++c) {
@@ -289,18 +301,13 @@ private slots:
         QVERIFY(result.games > 0);
     }
 
-    void games_data() {
-        QTest::addColumn<int>("game");
-        for (int i = 0; i < int(std::size(kGames)); ++i)
-            QTest::newRow(kGames[i].name) << i;
-    }
+    void games_data() { AddGames(kGames); }
 
     // Every random take is seeded from the clock, the invariants hold after every Play, and
     // the verdict is shown on the finished holdings: only its closing ends the game.
     void games() {
         QFETCH(int, game);
         const Game& row = kGames[game];
-        const QStringList setting = QString(row.setting).split(' ');
         QStringList plays, classes, goals;
         for (const QString& part : QString(row.plays).split(" | ")) {
             TestGame<> g;
@@ -311,14 +318,14 @@ private slots:
                 if (!g.runtime.fromSeed)
                     g.runtime.ScriptTakes({take.toInt()});
             }
-            StartGame(g, setting[0].toInt(), setting[1].toInt(), setting[2].toInt());
+            StartGame(g, row.setting);
             int turnAtBox = -1;
             g.host.onMessageBox = [&](const ShownBox&) { turnAtBox = view.m_nTurn; };
             QStringList partPlays;
             for (const QString& play : part.split(' ')) {
                 if (!play.contains(':'))
                     continue;
-                partPlays << PlayTakes(g, play);
+                partPlays << PlayTake(g, play);
                 classes << QString::number(view.m_nClass);
                 goals << QString::number(view.m_nGoal);
                 QVERIFY2(g.Valid(), g.trap.First().c_str());
@@ -345,7 +352,7 @@ private slots:
         for (const Marking& row : kMarkings) {
             TestGame<> g;
             CZeltaroView& view = g.view;
-            StartGame(g, 21, 4, 0);
+            StartGame(g, "21 4 0");
             for (int k : Items(row.off))
                 view.Item(k) = GameItem{1, WHITE_BRUSH};
             view.m_nTurn = row.turn;
@@ -397,11 +404,7 @@ private slots:
         }
     }
 
-    void keyGames_data() {
-        QTest::addColumn<int>("game");
-        for (int i = 0; i < int(std::size(kKeyGames)); ++i)
-            QTest::newRow(kKeyGames[i].name) << i;
-    }
+    void keyGames_data() { AddGames(kKeyGames); }
 
     // Space and Enter are a click at the centre of the cursor's square: the same item goes,
     // the same square alone is repainted, Play is offered and the limit holds.
@@ -410,10 +413,8 @@ private slots:
         const KeyGame& row = kKeyGames[game];
         TestGame<> g;
         CZeltaroView& view = g.view;
-        if (QString(row.setting) != "-") {
-            const QStringList setting = QString(row.setting).split(' ');
-            StartGame(g, setting[0].toInt(), setting[1].toInt(), setting[2].toInt());
-        }
+        if (QString(row.setting) != "-")
+            StartGame(g, row.setting);
         const UINT keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN};
         g.host.Clear();
         for (const QString& key : QString(row.keys).split(' ')) {
@@ -432,10 +433,40 @@ private slots:
         }
         QStringList boxes;
         for (const ShownBox& box : g.host.boxes)
-            boxes << (box.text == kOverLimit && box.caption == kOverLimitCaption ? "limit" : "?");
+            boxes << BoxName(box.caption, box.text);
         QCOMPARE(QString::fromStdString(GameDriver::Removed(view)), QString(row.off));
         QCOMPARE(boxes.join(' '), QString(row.boxes));
         QCOMPARE(view.Cursor().Item(), row.cursor);
+    }
+
+    // The view is asked first; a disabled command and one that nobody handles never run.
+    void routeAndGuard() {
+        FakeTarget view(ID_GAME_PLAY, false), doc(ID_GAME_PLAY, true), frame(ID_APP_EXIT, true);
+        CCommandRouter router;
+        router.SetTargets(&view, &doc, &frame, nullptr);
+        QVERIFY(!router.Issue(ID_GAME_PLAY) && router.Issue(ID_APP_EXIT));
+        QVERIFY(!router.Query(ID_GAME_START).m_bEnabled && !router.Issue(ID_GAME_START));
+        QCOMPARE(view.nRuns + doc.nRuns * 10 + frame.nRuns * 100, 100);
+    }
+
+    // Each row: the list before, newest first, the file saved, the list after.
+    void recentFiles() {
+        const char* const rows[][3] = {{"", "a", "a"},
+                                       {"ab", "c", "cab"},
+                                       {"abc", "b", "bac"},
+                                       {"abcd", "e", "eabc"},
+                                       {"abcd", "d", "dabc"}};
+        for (const auto& row : rows) {
+            std::vector<std::string> files;
+            for (const char* c = row[0]; *c != '\0'; ++c)
+                files.emplace_back(1, *c);
+            AddRecentFile(files, row[1], kRecentFileCount);
+            std::string after;
+            for (const std::string& file : files)
+                after += file;
+            QCOMPARE(after, std::string(row[2]));
+        }
+        QCOMPARE(RecentFileEntry(4), std::string("File4"));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "frame/qt/MainFrm.h"
 #include "platform/qt/ViewWidget.h"
 #include "resources/ToolBar.h"
-#include "support/TestGame.h"
+#include "support/Screen.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -80,9 +80,8 @@ private slots:
     void discsStayRoundAtTwiceTheirPlace() {
         const QImage image = m_widget.grab().toImage();
         for (int k = 1; k <= m_view.m_nTotal; ++k) {
-            const CRect r = ItemRect(k);
-            const QRect square(r.left * kRatio, r.top * kRatio, r.Width() * kRatio,
-                               r.Height() * kRatio);
+            const QRect item = ToQRect(ItemRect(k));
+            const QRect square(item.topLeft() * kRatio, item.size() * kRatio);
             const Pixels p = Measure(image, square);
             QCOMPARE(p.grey.left() + p.grey.right(), square.left() + square.right());
             QCOMPARE(p.grey.top() + p.grey.bottom(), square.top() + square.bottom());
@@ -96,8 +95,7 @@ private slots:
     // The texts above the board cover twice the extent, drawn at the screen's own resolution:
     // half as many half-tone edge pixels for their ink as when blown up.
     void textsKeepTheirProportions() {
-        QImage plain(m_widget.size(), QImage::Format_RGB32);
-        plain.setDevicePixelRatio(1);
+        QImage plain(m_widget.size(), QImage::Format_RGB32); // one device pixel to the pixel
         m_widget.render(&plain);
         const QImage dense = m_widget.grab().toImage();
         const Pixels one = Measure(plain, QRect(0, 0, 640, 60));

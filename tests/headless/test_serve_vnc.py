@@ -4,18 +4,7 @@ account only (a socket of its own, or a loopback port when asked for) and only w
 password, the X display closed to other accounts, a desktop whose window manager shows every
 caption, and nothing of the run left, however it ends. Each run has a scratch home.
 Usage: test_serve_vnc.py SERVE-VNC PROGRAM"""
-import os
-import re
-import stat
-import select
-import signal
-import socket
-import struct
-import subprocess
-import sys
-import tempfile
-import time
-import unittest
+import os, re, select, signal, socket, stat, struct, subprocess, sys, tempfile, time, unittest
 
 SERVE_VNC, PROGRAM = sys.argv.pop(1), sys.argv.pop(1)
 # Another account on the same computer.
@@ -29,17 +18,19 @@ def free_port():
         return s.getsockname()[1]
 
 
+def proc_stat(pid):
+    """The fields of /proc/PID/stat from the state on, after the command's name in parentheses;
+    None once the process is gone."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()
+    except (FileNotFoundError, ProcessLookupError):
+        return None
+
+
 def children(pid):
-    found = []
-    for entry in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{entry}/stat") as stat:
-                # The parent's id follows the state, after the command's name in parentheses.
-                if int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
-                    found.append(int(entry))
-        except (FileNotFoundError, ProcessLookupError):  # ended meanwhile
-            pass
-    return found
+    return [int(entry) for entry in filter(str.isdigit, os.listdir("/proc"))
+            if (fields := proc_stat(entry)) and int(fields[1]) == pid]
 
 
 def process_file(pid, name):
@@ -48,11 +39,16 @@ def process_file(pid, name):
 
 
 def alive(pid):
-    try:
-        with open(f"/proc/{pid}/stat") as stat:
-            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
-    except FileNotFoundError:
-        return False
+    fields = proc_stat(pid)
+    return fields is not None and fields[0] != "Z"
+
+
+def until(check, timeout, pause=0.1):
+    """Asks again until the answer is true or the time is up; the last answer."""
+    deadline = time.monotonic() + timeout
+    while not (answer := check()) and time.monotonic() < deadline:
+        time.sleep(pause)
+    return answer
 
 
 def scratch_env(home, port):
@@ -62,9 +58,8 @@ def scratch_env(home, port):
     with open(os.path.join(opener, "xdg-open"), "w") as f:
         f.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n")
     os.chmod(os.path.join(opener, "xdg-open"), 0o755)
-    env = {"PATH": f"{opener}:{os.environ['PATH']}", "HOME": home, "LANG": "C.UTF-8"}
-    for name in ("CONFIG", "DATA", "CACHE", "STATE"):
-        env[f"XDG_{name}_HOME"] = os.path.join(home, name.lower())
+    env = {"PATH": f"{opener}:{os.environ['PATH']}", "HOME": home, "LANG": "C.UTF-8",
+           **{f"XDG_{name}_HOME": os.path.join(home, name.lower()) for name in ("CONFIG", "DATA", "CACHE", "STATE")}}
     # The suite's runtime folder, where it has one: a socket's path must stay short.
     env["XDG_RUNTIME_DIR"] = os.environ.get("XDG_RUNTIME_DIR") or os.path.join(home, "runtime")
     os.makedirs(env["XDG_RUNTIME_DIR"], 0o700, exist_ok=True)
@@ -86,12 +81,10 @@ class Rfb:
     """A VNC client of the protocol's version 3.8, just enough to log in and read the screen."""
 
     def __init__(self, address):
-        if isinstance(address, int):
-            self.sock = socket.create_connection(("127.0.0.1", address), timeout=30)
-        else:
-            self.sock = socket.socket(socket.AF_UNIX)
-            self.sock.settimeout(30)
-            self.sock.connect(address)
+        port = isinstance(address, int)
+        self.sock = socket.socket(socket.AF_INET if port else socket.AF_UNIX)
+        self.sock.settimeout(30)
+        self.sock.connect(("127.0.0.1", address) if port else address)
 
     def read(self, n):
         data = b""
@@ -133,9 +126,6 @@ class Rfb:
                 pixels[start:start + w * 4] = self.read(w * 4)
         return width, height, pixels
 
-    def close(self):
-        self.sock.close()
-
 
 class Run:
     """scripts/serve-vnc with the game, in a session of its own as a terminal would start it;
@@ -145,7 +135,6 @@ class Run:
     def __init__(self, port=None, traced=False):
         self.home = tempfile.TemporaryDirectory()
         self.trace = tempfile.mktemp()
-        self.port = port
         env = scratch_env(self.home.name, port)
         self.home_before = tree(self.home.name)
         tracer = ["strace", "-f", "-qq", "--seccomp-bpf", "-e", "trace=bind", "-o", self.trace]
@@ -162,9 +151,8 @@ class Run:
         except BaseException:
             self.kill()
             raise
-        self.server, self.game = self.parts["Xvnc"], self.parts[PROGRAM]
-        self.env = dict(item.split("=", 1) for item in process_file(self.game, "environ"))
-        args = process_file(self.server, "cmdline")
+        self.env = dict(item.split("=", 1) for item in process_file(self.parts[PROGRAM], "environ"))
+        args = process_file(self.parts["Xvnc"], "cmdline")
         self.private_files = [args[i + 1] for i, arg in enumerate(args)
                               if arg in ("-PasswordFile", "-auth")]
         self.private = os.path.dirname(self.private_files[0])
@@ -183,18 +171,17 @@ class Run:
 
     def wait_for_processes(self):
         """The run's parts by name: the server, the window manager, the bus and the game."""
-        deadline = time.monotonic() + 30
-        while time.monotonic() < deadline:
+        def parts():
             names = {}
             for pid in filter(alive, children(self.script)):
                 try:
                     names[process_file(pid, "cmdline")[0]] = pid
                 except (OSError, IndexError):  # ended, or between fork and exec
                     pass
-            if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys():
-                return names
-            time.sleep(0.1)
-        raise AssertionError("the server, the window manager, the bus and the game did not all start")
+            return names if {"Xvnc", "openbox", "dbus-daemon", PROGRAM} <= names.keys() else None
+        names = until(parts, 30)
+        assert names, "the server, the window manager, the bus and the game did not all start"
+        return names
 
     def xdotool(self, *args):
         return self.x_client(["xdotool", *args]).stdout.decode().strip()
@@ -202,19 +189,15 @@ class Run:
     def caption(self, name):
         """The top of the frame the window manager put round the window titled so, in pixels."""
         # A window that closes while xdotool walks the tree ends its search with nothing.
-        deadline = time.monotonic() + 30
-        window = ""
-        while not window and time.monotonic() < deadline:
-            window = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$")
+        window = until(lambda: self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{name}$"),
+                       30, pause=0)
         extents = self.x_client(["xprop", "-id", window.split()[0], "_NET_FRAME_EXTENTS"])
         return int(extents.stdout.decode().split("=")[1].split(",")[2])
 
     def x_client(self, args, as_nobody=False):
-        env = [f"DISPLAY={self.env['DISPLAY']}"]
-        if not as_nobody:
-            env.append(f"XAUTHORITY={self.env['XAUTHORITY']}")
-        prefix = NOBODY if as_nobody else ["env"]
-        return subprocess.run(prefix + env + args, capture_output=True, timeout=60)
+        prefix = NOBODY if as_nobody else ["env", f"XAUTHORITY={self.env['XAUTHORITY']}"]
+        return subprocess.run(prefix + [f"DISPLAY={self.env['DISPLAY']}"] + args, capture_output=True,
+                              timeout=60)
 
     def wait(self, timeout=30):
         self.proc.communicate(timeout=timeout)
@@ -242,25 +225,15 @@ def tree(folder):
 
 def gone(test, pids, paths, timeout=10):
     """Waits until no process and no path is left, then says which still are."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline and (any(map(alive, pids)) or any(map(os.path.lexists, paths))):
-        time.sleep(0.1)
-    test.assertEqual([pid for pid in pids if alive(pid)] + list(filter(os.path.lexists, paths)), [],
-                     "still running or on disk")
+    left = lambda: [pid for pid in pids if alive(pid)] + list(filter(os.path.lexists, paths))
+    until(lambda: not left(), timeout)
+    test.assertEqual(left(), [], "still running or on disk")
 
 
 def inet_binds(trace):
     with open(trace) as f:
         return re.findall(r"bind\(\d+, \{sa_family=AF_INET6?, .*?(?:inet_addr\(\"([^\"]+)\"\)|"
                           r"inet_pton\(AF_INET6, \"([^\"]+)\")", f.read())
-
-
-def listening(port):
-    try:
-        socket.create_connection(("127.0.0.1", port), timeout=5).close()
-        return True
-    except OSError:
-        return False
 
 
 class ServedGame(unittest.TestCase):
@@ -285,7 +258,7 @@ class ServedGame(unittest.TestCase):
                 self.assertNotIn(SECURITY_NONE, types)
                 self.assertIn(SECURITY_VNC_AUTH, types)
                 self.assertFalse(rfb.log_in("wrong"))
-                rfb.close()
+                rfb.sock.close()
 
                 # With the password, the screen shows the game's window: its light face in the
                 # middle, where the window manager places it, on the server's black.
@@ -295,7 +268,7 @@ class ServedGame(unittest.TestCase):
                     rfb.security_types()
                     self.assertTrue(rfb.log_in(run.password))
                     width, _, pixels = rfb.screen()
-                    rfb.close()
+                    rfb.sock.close()
                     light = sum(1 for y in range(250, 550, 10) for x in range(250, 550, 10)
                                 if min(pixels[(y * width + x) * 4:(y * width + x) * 4 + 3]) > 200)
                     if light > 450 or time.monotonic() > deadline:
@@ -357,14 +330,11 @@ class ServedGame(unittest.TestCase):
             "closed from its menu": (lambda run: run.xdotool(
                 "search", "--sync", "--onlyvisible", "--name", "Zeltaro", "sleep", "0.5", "key",
                 "alt", "sleep", "0.3", "key", "Down", "Up", "Return"), free_port()),
-            "SIGTERM to the launcher alone": (kill("launcher", signal.SIGTERM), None),
-            "SIGHUP to the launcher alone": (kill("launcher", signal.SIGHUP), None),
-            "SIGINT to the launcher alone": (kill("launcher", signal.SIGINT), None),
-            "SIGKILL to the launcher": (kill("launcher"), None),
-            "SIGKILL to the server": (kill("Xvnc"), None),
-            "SIGKILL to the window manager": (kill("openbox"), None),
-            "SIGKILL to the bus": (kill("dbus-daemon"), None),
-            "SIGKILL to the game": (kill(PROGRAM), None),
+            **{f"{sig.name} to the launcher alone": (kill("launcher", sig), None)
+               for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT)},
+            **{f"SIGKILL to the {name}": (kill(part), None) for name, part in (
+                ("launcher", "launcher"), ("server", "Xvnc"), ("window manager", "openbox"),
+                ("bus", "dbus-daemon"), ("game", PROGRAM))},
         }
         for name, (end, port) in ends.items():
             with self.subTest(name):
@@ -374,8 +344,9 @@ class ServedGame(unittest.TestCase):
                 run.wait()
                 gone(self, [run.script, *run.parts.values()],
                      [f"/tmp/.X11-unix/X{display}", f"/tmp/.X{display}-lock", run.private])
-                if port:
-                    self.assertFalse(listening(port))
+                if port:  # nothing listens on it any more
+                    with self.assertRaises(OSError):
+                        socket.create_connection(("127.0.0.1", port), timeout=5).close()
 
 
 class Refusals(unittest.TestCase):

@@ -51,18 +51,10 @@ elseif(MODE STREQUAL "check")
     math(EXPR last "${count} - 1")
     foreach(i RANGE ${last})
         string(JSON name GET "${json}" tests ${i} name)
-        set(environment "")
+        # The test's ENVIRONMENT property alone, as ctest lists it: its name, then its values up to
+        # the bracket that closes them.
         string(JSON properties ERROR_VARIABLE none GET "${json}" tests ${i} properties)
-        if(NOT none)
-            string(JSON nprops LENGTH "${properties}")
-            math(EXPR plast "${nprops} - 1")
-            foreach(p RANGE ${plast})
-                string(JSON pname GET "${properties}" ${p} name)
-                if(pname STREQUAL "ENVIRONMENT")
-                    string(JSON environment GET "${properties}" ${p} value)
-                endif()
-            endforeach()
-        endif()
+        string(REGEX MATCH "\"name\" : \"ENVIRONMENT\",[^]]*" environment "${properties}")
         foreach(variable IN ITEMS "HOME=${HOME_DIR}" XDG_CONFIG_HOME XDG_DATA_HOME
                 XDG_CACHE_HOME XDG_STATE_HOME XDG_RUNTIME_DIR "TMPDIR=${SCRATCH_DIR}/tmp"
                 DBUS_SESSION_BUS_ADDRESS)

@@ -15,16 +15,6 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 seconds for the command to succeed.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
 # Without a display, brings up a virtual one and runs again inside it.
 if [ -z "${ZELTARO_IN_XVFB:-}" ]; then
     for tool in "$cpack" dpkg-deb lintian man xvfb-run xdotool xprop; do
@@ -124,10 +114,10 @@ about="$(timeout 10 xdotool search --sync --onlyvisible --name '^About Zeltaro$'
     fail "the About box did not open"
 xdotool windowfocus --sync "$about"
 xdotool key Tab space
-wait_for 10 test -s "$work/opened" || fail "\"Правила\" opened nothing"
+timeout 10 sh -c 'until [ -s "$1" ]; do sleep 0.1; done' sh "$work/opened" || fail "\"Правила\" opened nothing"
 rules="$(realpath "$root/usr/share/zeltaro/HelpZeltaro.txt")"
 [ "$(head -1 "$work/opened")" = "$rules" ] || fail "\"Правила\" opened $(head -1 "$work/opened"), not $rules"
-about_gone() { ! xdotool search --onlyvisible --name '^About Zeltaro$' >/dev/null; }
-wait_for 10 about_gone || fail "the About box stayed open"
+timeout 10 sh -c 'while xdotool search --onlyvisible --name "^About Zeltaro\$" >/dev/null; do sleep 0.1; done' ||
+    fail "the About box stayed open"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 echo "OK"

@@ -70,10 +70,8 @@ private slots:
     void manualPageReads_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("menuItem");
-        QTest::newRow("Unicode terminal") << "C.UTF-8"
-                                          << "“старт”";
-        QTest::newRow("ASCII terminal") << "C"
-                                        << "\"start\"";
+        QTest::newRow("Unicode terminal") << QString("C.UTF-8") << "“старт”";
+        QTest::newRow("ASCII terminal") << QString("C") << "\"start\"";
     }
     // `man zeltaro` finds the page under the prefix and shows it without a warning from the
     // formatter: the game's Bulgarian words in Cyrillic where the terminal has it, in Latin

@@ -33,16 +33,10 @@ unsigned long EnvNumber(const char* name, unsigned long fallback) {
 
 // The numbers that say where a game stands, for a failure message.
 QString GameState(const CZeltaroView& v) {
-    return QStringLiteral("N %1 M %2 order %3 remaining %4 selected %5 held %6/%7 turn %8 mode %9")
-        .arg(v.m_nTotal)
-        .arg(v.m_nMaxTake)
-        .arg(v.m_nOrder)
-        .arg(v.m_nRemaining)
-        .arg(v.m_nSelected)
-        .arg(v.m_nPlayerHeld)
-        .arg(v.m_nComputerHeld)
-        .arg(v.m_nTurn)
-        .arg(v.m_nMode);
+    return QString::asprintf(
+        "N %d M %d order %d remaining %d selected %d held %d/%d turn %d mode %d", v.m_nTotal,
+        v.m_nMaxTake, v.m_nOrder, v.m_nRemaining, v.m_nSelected, v.m_nPlayerHeld, v.m_nComputerHeld,
+        v.m_nTurn, v.m_nMode);
 }
 
 class Monkey {
@@ -86,16 +80,13 @@ public:
                                v.m_bEnableUndo, v.m_bEnableNew};
         for (int i = 0; i < 5; ++i) {
             if (actual[i] != expected[i])
-                return QStringLiteral("flag of command %1 is %2")
-                    .arg(kGameCommands[i].nID)
-                    .arg(actual[i]);
+                return QString::asprintf("flag of command %u is %d", kGameCommands[i].nID,
+                                         actual[i]);
             if (m_app.Action(kGameCommands[i].nID)->isEnabled() != actual[i])
                 return QStringLiteral("command %1 greyed wrongly").arg(kGameCommands[i].nID);
         }
         if ((v.m_nTurn != 2) != bPlaying)
-            return QStringLiteral("turn %1 in phase %2")
-                .arg(v.m_nTurn)
-                .arg(static_cast<int>(m_phase));
+            return QString::asprintf("turn %d in phase %d", v.m_nTurn, static_cast<int>(m_phase));
         if (m_app.Action(ID_VIEW_TOOLBAR)->isChecked() == m_app.frame->ToolBar()->isHidden())
             return QStringLiteral("toolbar item checked wrongly");
         return {};
@@ -179,10 +170,8 @@ private slots:
             if (fault.isEmpty() && (!hand.Done() || !hand.unexpected.isEmpty()))
                 fault = QStringLiteral("a window opened or not as expected");
             if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4; game %5")
-                                     .arg(seed)
-                                     .arg(n)
-                                     .arg(event, fault, GameState(app.View()))));
+                QFAIL(qPrintable(QString::asprintf("seed %lu, event %lu (", seed, n) + event +
+                                 "): " + fault + "; game " + GameState(app.View())));
             if (n % 100000 == 0)
                 qInfo("monkey: %lu events", n);
         }

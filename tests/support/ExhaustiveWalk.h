@@ -102,10 +102,10 @@ private:
     }
 
     bool EndsWithTheVerdict() const {
-        using namespace GameTexts;
         const std::vector<ShownBox>& boxes = m_game.host.boxes;
-        return boxes.size() == 1 && boxes[0].caption == kVerdictCaption &&
-               boxes[0].text == (m_playerWins ? kPlayerWins : kPlayerLoses);
+        return boxes.size() == 1 &&
+               std::string(GameTexts::BoxName(boxes[0].caption, boxes[0].text)) ==
+                   (m_playerWins ? "won" : "lost");
     }
 
     using Key = std::array<int, 12>;

@@ -17,8 +17,6 @@ public:
 
     ModalHand() { qApp->installEventFilter(this); }
     ~ModalHand() override { qApp->removeEventFilter(this); }
-    ModalHand(const ModalHand&) = delete;
-    ModalHand& operator=(const ModalHand&) = delete;
 
     void Then(Reply reply) { m_replies.push_back(std::move(reply)); }
     bool Done() const { return m_replies.empty(); }
@@ -48,15 +46,13 @@ protected:
     }
 
 private:
-    static void Ok(QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); }
-
     void Answer(QWidget* w) {
         if (!m_replies.empty()) {
             const Reply reply = std::move(m_replies.front());
             m_replies.pop_front();
             reply(w);
-        } else if (okBoxes && qobject_cast<QMessageBox*>(w) != nullptr) {
-            Ok(w);
+        } else if (auto* box = qobject_cast<QMessageBox*>(w); okBoxes && box != nullptr) {
+            box->button(QMessageBox::Ok)->click();
         } else {
             unexpected << w->windowTitle();
             w->close();
@@ -78,14 +74,23 @@ inline ModalHand::Reply ChooseSettings(int total, int maxTake, int order) {
     };
 }
 
+// The reply, once the window is active: offscreen the keyboard stays with the main window
+// unless a dialog is made active. A window the reply leaves open, having failed half-way, is
+// closed rather than left to hang.
+inline ModalHand::Reply WhenActive(const ModalHand::Reply& reply) {
+    return [reply](QWidget* w) {
+        QApplication::setActiveWindow(w);
+        if (QTest::qWaitForWindowActive(w))
+            reply(w);
+        if (w->isVisible())
+            w->close();
+    };
+}
+
 // The same with the keyboard alone: Tab from OK to the lists, Home and Down in each, Down in
 // the radio pair for the second move, Enter for OK, the dialog's default button.
 inline ModalHand::Reply ChooseSettingsByKeys(int total, int maxTake, int order) {
-    return [=](QWidget* w) {
-        // Offscreen the keyboard stays with the main window unless the dialog is made active.
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowActive(w))
-            w->close();
+    return WhenActive([=](QWidget* w) {
         auto press = [w](Qt::Key key, int times = 1) {
             for (int i = 0; i < times; ++i)
                 QTest::keyClick(w->focusWidget(), key);
@@ -99,7 +104,7 @@ inline ModalHand::Reply ChooseSettingsByKeys(int total, int maxTake, int order) 
         press(Qt::Key_Tab);
         press(Qt::Key_Down, order);
         press(Qt::Key_Return);
-    };
+    });
 }
 
 // The next window is a dialog built from a template: its button with this name is pressed.

@@ -24,7 +24,6 @@ inline QStringList MenuTable() {
     return texts;
 }
 
-// A shell that records what it is asked to open.
 class RecordingShell final : public IShell {
 public:
     bool Open(const std::string& path) override {
@@ -35,7 +34,6 @@ public:
     bool answer = true;
 };
 
-// How the player issues a command.
 enum class Route { Key, Toolbar, Menu };
 
 // The program as started from the command line, with its window up and active.
@@ -89,34 +87,28 @@ public:
             ChooseFromMenu(nID);
     }
 
-    // Clicks item k on the board.
     void ClickItem(int k) const {
         QTest::mouseClick(frame->ViewWindow(), Qt::LeftButton, {}, ToQPoint(ItemCentre(k)));
     }
-    // Takes n items off the board, the highest-numbered first.
-    void Take(int n) const {
-        for (int k = View().m_nTotal; k >= 1 && n > 0; --k) {
-            if (View().Item(k).nTaken == 0) {
-                ClickItem(k);
-                --n;
-            }
-        }
-    }
-    // Takes n items with the keyboard alone, the highest-numbered first: the arrow keys lead the
-    // cursor to the item, row by row, then along its row, and Space takes it.
-    void TakeByKeys(int n) const {
+    // Takes n items off the board, the highest-numbered first: by clicks, or with the keyboard
+    // alone, where the arrow keys lead the cursor to the item, row by row, then along its row,
+    // and Space takes it.
+    void Take(int n, bool bByKeys = false) const {
         const auto row = [](int k) { return (k - 1) / 10; };
         for (int k = View().m_nTotal; k >= 1 && n > 0; --k) {
             if (View().Item(k).nTaken == 1)
                 continue;
-            for (int steps = 0; View().Cursor().Item() != k && steps < 20; ++steps) {
+            for (int steps = 0; bByKeys && View().Cursor().Item() != k && steps < 20; ++steps) {
                 const int at = View().Cursor().Item();
                 QTest::keyClick(QApplication::focusWidget(), row(at) < row(k)   ? Qt::Key_Down
                                                              : row(at) > row(k) ? Qt::Key_Up
                                                              : at < k           ? Qt::Key_Right
                                                                                 : Qt::Key_Left);
             }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            if (bByKeys)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            else
+                ClickItem(k);
             --n;
         }
     }

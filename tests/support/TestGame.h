@@ -130,8 +130,6 @@ inline std::string Removed(const CZeltaroView& view) {
 // the widgets'. Failed checks are trapped, whichever host the view has.
 template <class Host = RecordingHost> struct TestGame {
     TestGame() { view.SetRuntime(&runtime); }
-    TestGame(const TestGame&) = delete;
-    TestGame& operator=(const TestGame&) = delete;
 
     // Checks the invariants now; trap.First() tells which failed, also in a check made earlier.
     bool Valid() {
@@ -155,4 +153,18 @@ inline const char kNothingTakenCaption[] = "ВНИМАНИЕ";
 inline const char kOverLimit[] = "Не може да вземате повече предмети от допустимото!\nМоля "
                                  "натиснете бутона ''Направи ход''";
 inline const char kOverLimitCaption[] = " ВНИМАНИЕ";
+
+// A message box by the game's text it shows, as "won", "lost", "warned" (nothing taken) or
+// "limit"; "?" for any other.
+inline const char* BoxName(const std::string& caption, const std::string& text) {
+    const char* const known[][3] = {{"limit", kOverLimitCaption, kOverLimit},
+                                    {"warned", kNothingTakenCaption, kNothingTaken},
+                                    {"won", kVerdictCaption, kPlayerWins},
+                                    {"lost", kVerdictCaption, kPlayerLoses}};
+    for (const auto& [name, knownCaption, knownText] : known) {
+        if (caption == knownCaption && text == knownText)
+            return name;
+    }
+    return "?";
+}
 } // namespace GameTexts

@@ -17,8 +17,7 @@ def xdotool(*args):
 
 
 def windows(title, sync=False):
-    sync = ["--sync"] if sync else []
-    return xdotool("search", *sync, "--onlyvisible", "--name", f"^{title}$").split()
+    return xdotool("search", *["--sync"] * sync, "--onlyvisible", "--name", f"^{title}$").split()
 
 
 def wait_until(what, check, timeout=20):
