@@ -16,8 +16,8 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30).stdout
 
 
-def windows(title, sync=False):
-    return xdotool("search", *["--sync"] * sync, "--onlyvisible", "--name", f"^{title}$").split()
+def windows(title):
+    return xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
 
 
 def wait_until(what, check, timeout=20):
@@ -64,7 +64,9 @@ def shows(taken):
 
 
 def press(title, *keys):
-    xdotool("windowfocus", "--sync", windows(title, sync=True)[0])
+    # Searched again until found: a window still being mapped can slip past one search.
+    wait_until(lambda: f"no window {title!r}", lambda: windows(title))
+    xdotool("windowfocus", "--sync", windows(title)[0])
     xdotool("key", *keys)
 
 
