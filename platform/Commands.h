@@ -53,7 +53,7 @@ public:
 };
 
 // One command of a target's command map: its handler and its update handler (null: the command
-// is always enabled).
+// is always enabled, as a CCmdUI starts).
 template <class T> struct CommandEntry {
     UINT nID;
     void (T::*pfnCommand)();
@@ -80,11 +80,7 @@ bool DispatchCommand(T& target, const CommandEntry<T> (&map)[N], UINT nID) {
 template <class T, std::size_t N>
 bool DispatchUpdate(T& target, const CommandEntry<T> (&map)[N], CCmdUI* pCmdUI) {
     const CommandEntry<T>* entry = FindCommand(map, pCmdUI->m_nID);
-    if (entry == nullptr)
-        return false;
-    if (entry->pfnUpdate != nullptr)
+    if (entry != nullptr && entry->pfnUpdate != nullptr)
         (target.*entry->pfnUpdate)(pCmdUI);
-    else
-        pCmdUI->Enable(true);
-    return true;
+    return entry != nullptr;
 }

@@ -6,20 +6,12 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate
         SetHost(pParentWnd->Host());
 }
 
-int CDialog::DoModal() { return Host() != nullptr ? Host()->RunModal(*this) : IDCANCEL; }
-
-bool CDialog::OnInitDialog() { return UpdateData(false); }
-
 bool CDialog::OnCommand(UINT nID) {
-    if (nID == IDOK) {
+    if (nID == IDOK)
         OnOK();
-        return true;
-    }
-    if (nID == IDCANCEL) {
+    else if (nID == IDCANCEL)
         OnCancel();
-        return true;
-    }
-    return false;
+    return nID == IDOK || nID == IDCANCEL;
 }
 
 void CDialog::OnOK() {
@@ -27,12 +19,10 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
 bool CDialog::UpdateData(bool bSaveAndValidate) {
     if (m_pSite == nullptr)
         return false;
-    CDataExchange dx(m_pSite, bSaveAndValidate);
+    CDataExchange dx{bSaveAndValidate, m_pSite};
     DoDataExchange(&dx);
     return true;
 }
@@ -41,8 +31,6 @@ void CDialog::EndDialog(int nResult) {
     if (m_pSite != nullptr)
         m_pSite->EndDialog(nResult);
 }
-
-void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
     if (pDX->m_bSaveAndValidate)

@@ -24,18 +24,13 @@ public:
 };
 
 // Moving values between a running dialog's controls and the dialog's members, either way.
-class CDataExchange {
-public:
-    CDataExchange(IDialogSite* pSite, bool bSaveAndValidate)
-        : m_bSaveAndValidate(bSaveAndValidate), m_pSite(pSite) {}
-
+struct CDataExchange {
     bool m_bSaveAndValidate; // true: controls to members; false: members to controls
     IDialogSite* m_pSite;
 };
 
-// A combo box's selected position.
+// A combo box's selected position; the checked button's in the radio group starting at nIDC.
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-// The position of the checked button in the radio group that starts with nIDC.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
 class CDialog : public CWnd {
@@ -46,14 +41,14 @@ public:
     UINT TemplateID() const { return m_nIDTemplate; }
 
     // Runs the dialog to its end through its host; IDCANCEL when it has none.
-    virtual int DoModal();
+    int DoModal() { return Host()->RunModal(*this); }
 
     // Called by the host once the controls exist and their lists are filled.
-    virtual bool OnInitDialog();
+    bool OnInitDialog() { return UpdateData(false); }
     // A button was pressed: OK and Cancel by default, a subclass's own buttons by override.
     virtual bool OnCommand(UINT nID);
     virtual void OnOK();
-    virtual void OnCancel();
+    void OnCancel() { EndDialog(IDCANCEL); }
 
     bool UpdateData(bool bSaveAndValidate = true);
     void EndDialog(int nResult);
@@ -62,7 +57,7 @@ public:
     void AttachSite(IDialogSite* pSite) { m_pSite = pSite; }
 
 protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
 
 private:
     UINT m_nIDTemplate;

@@ -19,7 +19,6 @@ struct CPoint {
 
     constexpr CPoint() = default;
     constexpr CPoint(int initX, int initY) : x(initX), y(initY) {}
-    constexpr bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
 };
 
 struct CRect {
@@ -44,18 +43,11 @@ struct CRect {
 constexpr int PS_SOLID = 0;
 
 // A pen for outlining shapes: style, width in pixels and colour.
-class CPen {
-public:
-    CPen(int nPenStyle, int nWidth, COLORREF crColor)
-        : m_nStyle(nPenStyle), m_nWidth(nWidth), m_crColor(crColor) {}
-    CPen() = default;
+struct CPen {
+    CPen(int nPenStyle, int nPenWidth, COLORREF crPenColor)
+        : nStyle(nPenStyle), nWidth(nPenWidth), crColor(crPenColor) {}
 
-    int Style() const { return m_nStyle; }
-    int Width() const { return m_nWidth; }
-    COLORREF Color() const { return m_crColor; }
-
-private:
-    int m_nStyle = PS_SOLID;
-    int m_nWidth = 1;
-    COLORREF m_crColor = RGB(0, 0, 0);
+    int nStyle;
+    int nWidth;
+    COLORREF crColor;
 };

@@ -31,40 +31,39 @@ public:
 
     // Schedules a repaint of the rectangle, or of the whole window when rect is null.
     virtual void InvalidateRect(const CRect* rect, bool bErase) = 0;
-    // Shows a modal box and returns the button that closed it.
     virtual int MessageBox(const std::string& text, const std::string& caption, UINT nType) = 0;
-    // Shows the dialog built from its template, lets it initialise, runs it until it calls
-    // EndDialog and returns that result.
     virtual int RunModal(CDialog& dialog) = 0;
     // By default a failed check reports where it failed and stops the program.
     virtual void AssertFailed(const char* expr, const char* file, int line);
+
+    // The host of a window without one: it shows nothing, and answers OK and IDCANCEL.
+    static IWndHost& None();
 };
 
 class CWnd {
 public:
     virtual ~CWnd() = default;
 
-    void SetHost(IWndHost* pHost) { m_pHost = pHost; }
+    void SetHost(IWndHost* pHost) { m_pHost = pHost != nullptr ? pHost : &IWndHost::None(); }
     IWndHost* Host() const { return m_pHost; }
 
-    void Invalidate(bool bErase = true);
-    void InvalidateRect(const CRect* lpRect, bool bErase = true);
-    int MessageBox(const char* lpszText, const char* lpszCaption = nullptr, UINT nType = MB_OK);
-
-protected:
-    // Reports a failed check to the host; without one, reports it and stops.
-    void AssertFailed(const char* expr, const char* file, int line) const;
+    void Invalidate(bool bErase = true) { m_pHost->InvalidateRect(nullptr, bErase); }
+    void InvalidateRect(const CRect* lpRect, bool bErase = true) {
+        m_pHost->InvalidateRect(lpRect, bErase);
+    }
+    int MessageBox(const char* lpszText, const char* lpszCaption = nullptr, UINT nType = MB_OK) {
+        return m_pHost->MessageBox(lpszText, lpszCaption != nullptr ? lpszCaption : "", nType);
+    }
 
 private:
-    // Without a host there is nothing on screen to repaint and nobody to answer a box.
-    IWndHost* m_pHost = nullptr;
+    IWndHost* m_pHost = &IWndHost::None();
 };
 
-// Checks one of a window's invariants.
+// Checks one of a window's invariants, inside its member functions.
 #define ZASSERT(expr)                                                                              \
     do {                                                                                           \
         if (!(expr))                                                                               \
-            AssertFailed(#expr, __FILE__, __LINE__);                                               \
+            Host()->AssertFailed(#expr, __FILE__, __LINE__);                                       \
     } while (false)
 
 // One part of a view's picture as assistive technology reads it.
@@ -86,20 +85,16 @@ public:
     virtual void OnDraw(CDC* pDC) = 0;
     // The default handling of the left button: nothing beyond what the platform does itself.
     virtual void OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/) {}
-
-    // A key pressed while the view has the keyboard focus, by its virtual-key code.
-    virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
-    // The keyboard focus coming to the view and leaving it.
-    virtual void OnSetFocus() {}
-    virtual void OnKillFocus() {}
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) = 0;
+    virtual void OnSetFocus() = 0;
+    virtual void OnKillFocus() = 0;
     // A mouse button pressed on the view, before the click itself is handled.
-    virtual void OnMouseDown() {}
+    virtual void OnMouseDown() = 0;
 
-    // What assistive technology reads of the view itself.
-    virtual std::string GetAccessibleName() const { return {}; }
-    virtual std::string GetAccessibleDescription() const { return {}; }
-    // The parts of the picture that assistive technology reads, in reading order.
-    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const { return {}; }
-    // The default action of the part with this key: what pressing it does.
-    virtual void OnAccessibleAction(int /*nKey*/) {}
+    // What assistive technology reads of the view itself, and the parts of its picture in
+    // reading order; pressing the part with a key carries out its default action.
+    virtual std::string GetAccessibleName() const = 0;
+    virtual std::string GetAccessibleDescription() const = 0;
+    virtual std::vector<CAccessibleChild> GetAccessibleChildren() const = 0;
+    virtual void OnAccessibleAction(int nKey) = 0;
 };

@@ -18,7 +18,6 @@ QColor StockBrushColor(int nIndex) {
 } // namespace
 
 QtDC::QtDC(QPainter& painter) : m_painter(painter) {
-    m_painter.setBackground(Qt::white);
     m_painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
@@ -27,7 +26,7 @@ void QtDC::TextOut(int x, int y, const char* text) {
     const QFontMetrics fm = m_painter.fontMetrics();
     // The text's whole cell is filled first, on whole pixels: an opaque background drawn with
     // the text itself would follow the font's fractional ascent and spill above the point.
-    m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), m_painter.background());
+    m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), Qt::white);
     m_painter.setPen(Qt::black);
     // The point is the text's top-left corner, not its baseline.
     m_painter.drawText(QPoint(x, y + fm.ascent()), s);
@@ -42,8 +41,8 @@ CPen* QtDC::SelectObject(CPen* pPen) {
 void QtDC::SelectStockObject(int nIndex) { m_nBrush = nIndex; }
 
 void QtDC::Ellipse(const CRect& rect) {
-    const int width = m_pPen != nullptr ? m_pPen->Width() : 1;
-    const COLORREF color = m_pPen != nullptr ? m_pPen->Color() : RGB(0, 0, 0);
+    const int width = m_pPen != nullptr ? m_pPen->nWidth : 1;
+    const COLORREF color = m_pPen != nullptr ? m_pPen->crColor : RGB(0, 0, 0);
     m_painter.setPen(QPen(ToQColor(color), width));
     m_painter.setBrush(StockBrushColor(m_nBrush));
     // The outline is centred on the path: inset it by half the pen so that the whole disc,

@@ -15,8 +15,6 @@ class QtShell final : public IShell {
 public:
     QtShell();
     ~QtShell() override;
-    QtShell(const QtShell&) = delete;
-    QtShell& operator=(const QtShell&) = delete;
 
     bool Open(const std::string& path) override;
 

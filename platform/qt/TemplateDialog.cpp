@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -15,14 +14,6 @@
 #include <QRadioButton>
 
 namespace {
-
-// The classic way to measure a font's average character width.
-const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-// Icon controls size themselves to the icon, whatever the template says.
-constexpr int kIconSize = 32;
-
-// a * b / c, rounded to the nearest integer.
-int MulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
 
 // Where a template's position is counted from: the top left of the owner's client area, which
 // begins below its menu bar.
@@ -37,14 +28,54 @@ QPoint ClientOrigin(const QWidget* pOwner) {
 // which shows the game as it was before the dialog. So each widget of the owner window repaints
 // that area once the caller has applied the dialog's choices (the window alone would not reach
 // the view, which paints all of its own area); the rest waits for its next repaint.
-void RepaintWhereItLay(QWidget* pOwner, const QRect& frame) {
-    if (pOwner == nullptr)
-        return;
-    const QList<QWidget*> widgets = pOwner->findChildren<QWidget*>() << pOwner;
+void RepaintWhereItLay(QWidget& owner, const QRect& frame) {
+    const QList<QWidget*> widgets = owner.findChildren<QWidget*>() << &owner;
     for (QWidget* widget : widgets) {
-        if (widget->window() == pOwner && widget->isVisible())
+        if (widget->window() == &owner && widget->isVisible())
             widget->update(QRect(widget->mapFromGlobal(frame.topLeft()), frame.size()));
     }
+}
+
+// The first control of type T made so far whose place passes the test.
+template <class T, class Test> T* Earlier(const QWidget* dialog, Test test) {
+    for (T* widget : dialog->findChildren<T*>(Qt::FindDirectChildrenOnly)) {
+        if (test(widget->geometry()))
+            return widget;
+    }
+    return nullptr;
+}
+
+// A drop-down list with the initialisation data's strings, in the order given, which is the
+// list's; nothing is selected until the dialog's exchange selects. The closed box takes its
+// natural height, and as many entries show dropped down as fit the template's height.
+QComboBox* NewList(int nID, const DialogTemplate& tmpl, QRect& rect, QWidget* dialog) {
+    auto* box = new QComboBox(dialog);
+    // A screen reader reads a list with the text above it, over its left edge.
+    const auto over = [at = rect.topLeft()](const QRect& r) {
+        return r.left() <= at.x() && at.x() <= r.right() && r.bottom() < at.y();
+    };
+    if (auto* above = Earlier<QLabel>(dialog, over))
+        above->setBuddy(box);
+    for (const DialogInitRecord& record : tmpl.initData) {
+        if (record.nIDC == nID && record.message == CB_ADDSTRING)
+            box->addItem(QString::fromUtf8(record.text));
+    }
+    box->setCurrentIndex(-1);
+    const int closed = box->sizeHint().height();
+    box->setMaxVisibleItems(
+        std::max(1, (rect.height() - closed) / std::max(1, box->view()->sizeHintForRow(0))));
+    rect.setHeight(closed);
+    // A reader hears the entry a closed list moves to as the focus coming to it in the list,
+    // and the entry chosen as the list's description when the focus comes to the list.
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+        if (box->hasFocus() && index >= 0) {
+            QAccessibleEvent entry(box->view(), QAccessible::Focus);
+            entry.setChild(index);
+            QAccessible::updateAccessibility(&entry);
+        }
+        box->setAccessibleDescription(box->currentText());
+    });
+    return box;
 }
 
 } // namespace
@@ -52,18 +83,21 @@ void RepaintWhereItLay(QWidget* pOwner, const QRect& frame) {
 TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, const QIcon& icon,
                                QWidget* parent)
     : QDialog(parent), m_dialog(dialog) {
+    m_dialog.AttachSite(this);
     setWindowTitle(QString::fromUtf8(tmpl.caption));
     // Templates name faces that few desktops here have (Arial, MS Sans Serif): the system's
     // font substitution picks the face that shows each, the same way for every template.
     setFont(QFont(QString::fromUtf8(tmpl.fontName), tmpl.pointSize));
-    const QFontMetrics fm(font());
-    m_baseUnits =
-        QSize((fm.horizontalAdvance(QString::fromLatin1(kAlphabet)) / 26 + 1) / 2, fm.height());
+    // A dialog unit is a quarter of the font's average character width, measured the classic
+    // way over the alphabet, and an eighth of its height.
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int across = (fontMetrics().horizontalAdvance(alphabet) / 26 + 1) / 2;
+    m_unit = QPointF(across / 4.0, fontMetrics().height() / 8.0);
     // Without a system menu the caption has nothing on it; Escape still cancels.
-    const bool bSysMenu = (tmpl.style & WS_SYSMENU) != 0;
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint |
-                   (bSysMenu ? Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                             : Qt::CustomizeWindowHint));
+                   ((tmpl.style & WS_SYSMENU) != 0
+                        ? Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                        : Qt::CustomizeWindowHint));
 
     const QRect frame = ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy);
     setFixedSize(frame.size());
@@ -73,13 +107,9 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
         move(ClientOrigin(parent) + frame.topLeft());
         setLayoutDirection(parent->layoutDirection());
     }
-
     for (const DialogControl& control : tmpl.controls) {
-        // A group-starting control closes the radio group before it.
-        if ((control.style & WS_GROUP) != 0)
-            m_pOpenGroup = nullptr;
         QRect rect = ToPixels(control.x, control.y, control.cx, control.cy);
-        QWidget* widget = CreateControl(control, icon, tmpl, rect);
+        QWidget* widget = CreateControl(control, tmpl, icon, rect);
         widget->setGeometry(rect);
         widget->setObjectName(QString::fromUtf8(control.name));
         m_controls[control.nID] = widget;
@@ -88,16 +118,14 @@ TemplateDialog::TemplateDialog(const DialogTemplate& tmpl, CDialog& dialog, cons
         if ((control.style & WS_TABSTOP) == 0 && widget->focusPolicy() != Qt::NoFocus)
             widget->setFocusPolicy(Qt::ClickFocus);
     }
-    LinkForReaders();
 }
 
-int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
+int TemplateDialog::Run(CDialog& dialog, QWidget& owner) {
     const DialogTemplate* tmpl = FindDialogTemplate(dialog.TemplateID());
     if (tmpl == nullptr)
         return -1;
 
-    TemplateDialog window(*tmpl, dialog, QApplication::windowIcon(), pOwner);
-    dialog.AttachSite(&window);
+    TemplateDialog window(*tmpl, dialog, QApplication::windowIcon(), &owner);
     // The lists are filled by now, so the dialog's exchange can select in them.
     const bool bDefaultFocus = dialog.OnInitDialog();
     // A dialog may end itself while it initialises; then it is never shown.
@@ -105,20 +133,18 @@ int TemplateDialog::Run(CDialog& dialog, QWidget* pOwner) {
         if (bDefaultFocus)
             window.focusNextChild(); // the first tab stop
         window.exec();
-        RepaintWhereItLay(pOwner, window.frameGeometry());
+        RepaintWhereItLay(owner, window.frameGeometry());
     }
-    dialog.AttachSite(nullptr);
-    return window.Ended() ? window.Result() : IDCANCEL;
+    return window.Result();
 }
 
 QRect TemplateDialog::ToPixels(int x, int y, int cx, int cy) const {
-    const QSize& unit = m_baseUnits;
-    return QRect(MulDiv(x, unit.width(), 4), MulDiv(y, unit.height(), 8),
-                 MulDiv(cx, unit.width(), 4), MulDiv(cy, unit.height(), 8));
+    return QRect(qRound(x * m_unit.x()), qRound(y * m_unit.y()), qRound(cx * m_unit.x()),
+                 qRound(cy * m_unit.y()));
 }
 
-QWidget* TemplateDialog::CreateControl(const DialogControl& control, const QIcon& icon,
-                                       const DialogTemplate& tmpl, QRect& rect) {
+QWidget* TemplateDialog::CreateControl(const DialogControl& control, const DialogTemplate& tmpl,
+                                       const QIcon& icon, QRect& rect) {
     const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
     case ControlKind::PushButton:
@@ -138,105 +164,51 @@ QWidget* TemplateDialog::CreateControl(const DialogControl& control, const QIcon
     case ControlKind::GroupBox:
         return new QGroupBox(text, this);
     case ControlKind::ComboBox:
-        return CreateList(control, tmpl, rect);
+        return NewList(control.nID, tmpl, rect, this);
     case ControlKind::RadioButton: {
-        auto* button = new QRadioButton(text, this);
-        if (m_pOpenGroup == nullptr)
-            m_pOpenGroup = new QButtonGroup(this); // exclusive
+        // A group-starting button opens a new exclusive group, which the buttons after it join;
+        // each button's id is its position there.
+        if ((control.style & WS_GROUP) != 0 || m_pOpenGroup == nullptr)
+            m_pOpenGroup = new QButtonGroup(this);
+        // A screen reader reads the button as one of the group box around it.
+        QWidget* box =
+            Earlier<QGroupBox>(this, [&rect](const QRect& r) { return r.contains(rect); });
+        if (box != nullptr)
+            rect.translate(-box->pos());
+        auto* button = new QRadioButton(text, box != nullptr ? box : this);
         m_pOpenGroup->addButton(button, int(m_pOpenGroup->buttons().size()));
         return button;
     }
-    case ControlKind::Icon: {
+    case ControlKind::Icon:
+        // The control takes the icon's size, whatever the template says.
+        rect.setSize(QSize(32, 32));
         auto* label = new QLabel(this);
-        label->setPixmap(icon.pixmap(kIconSize, kIconSize));
-        rect.setSize(QSize(kIconSize, kIconSize));
+        label->setPixmap(icon.pixmap(rect.size()));
         return label;
-    }
     }
     return nullptr;
 }
 
-// A drop-down list with the initialisation data's strings, in the order given, which is the
-// list's; nothing is selected until the dialog's exchange selects. The closed box takes its
-// natural height, and as many entries show dropped down as fit the template's height.
-QWidget* TemplateDialog::CreateList(const DialogControl& control, const DialogTemplate& tmpl,
-                                    QRect& rect) {
-    auto* box = new QComboBox(this);
-    for (const DialogInitRecord& record : tmpl.initData) {
-        if (record.nIDC == control.nID && record.message == CB_ADDSTRING)
-            box->addItem(QString::fromUtf8(record.text));
-    }
-    box->setCurrentIndex(-1);
-    const int closed = box->sizeHint().height();
-    box->setMaxVisibleItems(
-        std::max(1, (rect.height() - closed) / std::max(1, box->view()->sizeHintForRow(0))));
-    rect.setHeight(closed);
-    return box;
-}
-
-// A screen reader reads a list with the text above it, and a radio button as one of the group
-// box around it: the text becomes the list's buddy, the box the button's parent. Nothing moves.
-void TemplateDialog::LinkForReaders() {
-    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    for (QComboBox* box : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
-        QLabel* above = nullptr;
-        for (QLabel* label : labels) {
-            const QRect r = label->geometry();
-            if (r.left() <= box->x() && box->x() <= r.right() && r.bottom() < box->y() &&
-                (above == nullptr || r.bottom() > above->geometry().bottom()))
-                above = label;
-        }
-        if (above != nullptr)
-            above->setBuddy(box);
-        // A reader hears the entry a closed list moves to as the focus coming to it in the list,
-        // and the entry chosen as the list's description when the focus comes to the list.
-        connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
-            if (box->hasFocus() && index >= 0) {
-                QAccessibleEvent entry(box->view(), QAccessible::Focus);
-                entry.setChild(index);
-                QAccessible::updateAccessibility(&entry);
-            }
-            box->setAccessibleDescription(box->currentText());
-        });
-    }
-    for (QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
-        for (QRadioButton* button : findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-            if (!group->geometry().contains(button->geometry()))
-                continue;
-            const QPoint inside = button->pos() - group->pos();
-            button->setParent(group);
-            button->move(inside);
-            button->show();
-        }
-    }
-}
-
-// The running dialog's controls, as its data exchange reads and sets them.
+// The exchange names a radio group by its first button; a position of -1 selects nothing.
 
 int TemplateDialog::GetComboIndex(int nIDC) const {
     const auto* box = qobject_cast<QComboBox*>(m_controls.value(nIDC));
     return box != nullptr ? box->currentIndex() : -1;
 }
 
-// A position outside the list selects nothing.
 void TemplateDialog::SetComboIndex(int nIDC, int nIndex) {
     if (auto* box = qobject_cast<QComboBox*>(m_controls.value(nIDC)))
         box->setCurrentIndex(nIndex);
 }
 
-// The exchange names a radio group by the button it counts from; each button's id in its group
-// is its position there.
 int TemplateDialog::GetRadioIndex(int nIDC) const {
-    auto* first = qobject_cast<QRadioButton*>(m_controls.value(nIDC));
-    const int from = first != nullptr ? first->group()->id(first) : 0;
-    const int checked = first != nullptr ? first->group()->checkedId() : -1;
-    return checked >= from ? checked - from : -1;
+    const auto* first = qobject_cast<QRadioButton*>(m_controls.value(nIDC));
+    return first != nullptr ? first->group()->checkedId() : -1;
 }
 
 void TemplateDialog::SetRadioIndex(int nIDC, int nIndex) {
-    auto* first = qobject_cast<QRadioButton*>(m_controls.value(nIDC));
-    QButtonGroup* group = first != nullptr && nIndex >= 0 ? first->group() : nullptr;
-    if (QAbstractButton* button = group ? group->button(group->id(first) + nIndex) : nullptr)
+    const auto* first = qobject_cast<QRadioButton*>(m_controls.value(nIDC));
+    if (QAbstractButton* button = first != nullptr ? first->group()->button(nIndex) : nullptr)
         button->setChecked(true);
 }
 

@@ -38,10 +38,8 @@ ViewWidget::~ViewWidget() { m_view.SetHost(nullptr); }
 QSize ViewWidget::sizeHint() const { return QSize(640, 320); }
 
 void ViewWidget::InvalidateRect(const CRect* rect, bool /*bErase*/) {
-    if (rect == nullptr)
-        update();
-    else
-        update(QRect(rect->left, rect->top, rect->Width(), rect->Height()));
+    update(rect != nullptr ? QRect(rect->left, rect->top, rect->Width(), rect->Height())
+                           : this->rect());
     NotifyAccessible();
 }
 
@@ -56,7 +54,7 @@ int ViewWidget::MessageBox(const std::string& text, const std::string& caption, 
     return IDOK;
 }
 
-int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, window()); }
+int ViewWidget::RunModal(CDialog& dialog) { return TemplateDialog::Run(dialog, *window()); }
 
 void ViewWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
@@ -97,27 +95,17 @@ namespace {
 // The virtual-key code of a key that plays on the board, 0 for any other; no modifier may be
 // held, so that Ctrl+P and its kind stay the menu's.
 UINT BoardKey(const QKeyEvent* event) {
+    static const std::pair<int, UINT> kKeys[] = {
+        {Qt::Key_Left, VK_LEFT},    {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Up, VK_UP},
+        {Qt::Key_Down, VK_DOWN},    {Qt::Key_Space, VK_SPACE}, {Qt::Key_Return, VK_RETURN},
+        {Qt::Key_Enter, VK_RETURN}, {Qt::Key_F5, VK_F5}};
     if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return 0;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    case Qt::Key_Space:
-        return VK_SPACE;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_F5:
-        return VK_F5;
-    default:
-        return 0;
+    for (const auto& [key, vk] : kKeys) {
+        if (event->key() == key)
+            return vk;
     }
+    return 0;
 }
 
 } // namespace
@@ -164,15 +152,13 @@ QAccessibleInterface* ViewWidget::CreateAccessible(const QString& className, QOb
     auto* widget = qobject_cast<ViewWidget*>(object);
     if (widget == nullptr || className != QLatin1String(staticMetaObject.className()))
         return nullptr;
-    widget->m_pAccessible = new ViewAccessible(
-        widget, widget->m_view, [widget](int nKey) { widget->PressAccessible(nKey); });
+    // A part pressed by assistive technology is a click that reached the view.
+    widget->m_pAccessible = new ViewAccessible(widget, widget->m_view, [widget](int nKey) {
+        widget->m_view.OnAccessibleAction(nKey);
+        widget->NotifyAccessible();
+        emit widget->clicked();
+    });
     return widget->m_pAccessible;
-}
-
-void ViewWidget::PressAccessible(int nKey) {
-    m_view.OnAccessibleAction(nKey);
-    NotifyAccessible();
-    emit clicked();
 }
 
 void ViewWidget::NotifyAccessible(bool bRetell) {
@@ -180,13 +166,8 @@ void ViewWidget::NotifyAccessible(bool bRetell) {
         return;
     m_bRetell = m_bRetell || bRetell;
     if (!m_bLookPending)
-        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        QMetaObject::invokeMethod(this, "LookAgain", Qt::QueuedConnection);
     m_bLookPending = true;
-}
-
-void ViewWidget::customEvent(QEvent* event) {
-    if (event->type() == QEvent::User)
-        LookAgain();
 }
 
 void ViewWidget::LookAgain() {

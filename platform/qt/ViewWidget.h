@@ -7,8 +7,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QAccessibleInterface;
 class ViewAccessible;
 
@@ -42,18 +40,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void customEvent(QEvent* event) override;
 
 private:
     // The view's client pixel under a pointer position.
     CPoint ClientPoint(const QMouseEvent& event) const;
-    // The default action of a part of the picture, asked for by assistive technology.
-    void PressAccessible(int nKey);
     // Asks for a screen reader, if one listens, to be told what the picture's changes did, in one
     // look once the event at hand is handled, however many changes it makes; with bRetell the
     // part with the focus is read again.
     void NotifyAccessible(bool bRetell = false);
-    void LookAgain();
+    Q_INVOKABLE void LookAgain();
 
     CView& m_view;
     // The interface that assistive technology reads the view through, once one asked for it;

@@ -43,7 +43,7 @@ CPen* Win32DC::SelectObject(CPen* pPen) {
     CPen* previous = m_pPen;
     m_pPen = pPen;
     HPEN hOld = m_hPen;
-    m_hPen = pPen != nullptr ? CreatePen(pPen->Style(), pPen->Width(), pPen->Color()) : nullptr;
+    m_hPen = pPen != nullptr ? CreatePen(pPen->nStyle, pPen->nWidth, pPen->crColor) : nullptr;
     ::SelectObject(m_hdc, m_hPen != nullptr ? m_hPen : GetStockObject(BLACK_PEN));
     if (hOld != nullptr)
         DeleteObject(hOld);

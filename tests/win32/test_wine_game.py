@@ -20,8 +20,8 @@ def xdotool(*args):
     return done.stdout
 
 
-def windows(title, sync=False):
-    return xdotool("search", *["--sync"] * sync, "--onlyvisible", "--name", f"^{title}$").split()
+def windows(title):
+    return xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
 
 
 def wait_until(what, check, timeout=20):
@@ -68,7 +68,9 @@ def shows(taken):
 
 
 def press(title, *keys):
-    xdotool("windowfocus", "--sync", windows(title, sync=True)[0])
+    # Searched again until found: a window still being mapped can slip past one search.
+    wait_until(lambda: f"no window {title!r}", lambda: windows(title))
+    xdotool("windowfocus", "--sync", windows(title)[0])
     xdotool("key", *keys)
 
 
