@@ -13,11 +13,7 @@ PLAYER, COMPUTER = [1, 3, 2, 4, 1, 1, 1], [1, 1, 4, 2, 1, 3, 1]
 
 
 def xdotool(*args):
-    # A window that vanishes while xdotool looks ends it with BadWindow: it looks again.
-    run = lambda: subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30)
-    while "BadWindow" in (done := run()).stderr:
-        pass
-    return done.stdout
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30).stdout
 
 
 def windows(title):
