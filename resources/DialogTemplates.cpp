@@ -67,7 +67,7 @@ const DialogTemplate kAboutBox{
         {IDC_RULES, "IDC_RULES", ControlKind::PushButton, "Правила", 152, 31, 50, 16, WS_TABSTOP},
         {IDC_STATIC, "", ControlKind::Icon, "IDR_MAINFRAME", 11, 10, 20, 20, 0},
         {IDC_STATIC, "", ControlKind::Static,
-         "Zeltaro Версия 1.0  2008\nБезплатна програма\n\nНаправена на C++17 с Qt 6", 40, 7, 108,
+         "Zeltaro Версия 1.0  2008\nБезплатна програма\n\nНаправена на C++17", 40, 7, 108,
          36, WS_GROUP},
         {IDC_STATIC, "", ControlKind::Static, "Пишете ни чрез страницата\nна проекта", 7, 46, 112,
          20, 0},
